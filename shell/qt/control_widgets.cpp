@@ -1,0 +1,258 @@
+#include "shell/qt/control_widgets.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "shell/qt/qt_host.h"
+
+namespace avtosalon::qt {
+namespace {
+
+bool IsPressKey(int key) {
+  return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
+}
+
+}  // namespace
+
+FormWindow::FormWindow(Site site, QColor back, QPixmap picture)
+    : site_(site), back_(back), picture_(std::move(picture)) {
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void FormWindow::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.fillRect(rect(), back_);
+  // Natural size from the top-left corner: what does not fit is clipped, never stretched.
+  if (!picture_.isNull()) painter.drawPixmap(0, 0, picture_);
+}
+
+void FormWindow::closeEvent(QCloseEvent* event) {
+  if (closing_allowed_) {
+    event->accept();
+    return;
+  }
+  event->ignore();
+  site_.host->PlayerClosed(site_.form);
+}
+
+LabelWidget::LabelWidget(Site site, QWidget* parent) : QLabel(parent), site_(site) {
+  setAutoFillBackground(true);
+  setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  setTextFormat(Qt::PlainText);
+}
+
+void LabelWidget::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) site_.host->PlayerClicked(site_.form, site_.control);
+}
+
+ButtonWidget::ButtonWidget(Site site, QWidget* parent) : QPushButton(parent), site_(site) {
+  setAutoDefault(false);
+  connect(this, &QPushButton::clicked, this,
+          [this] { site_.host->PlayerClicked(site_.form, site_.control); });
+}
+
+void ButtonWidget::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  const QRect r = rect().adjusted(0, 0, -1, -1);
+  const QColor face = palette().color(QPalette::Button);
+  painter.fillRect(rect(), face);
+  const QColor light(0xFF, 0xFF, 0xFF);
+  const QColor shadow(0x80, 0x80, 0x80);
+  const QColor dark(0x00, 0x00, 0x00);
+  const bool down = isDown();
+  if (down) {
+    painter.setPen(dark);
+    painter.drawRect(r);
+    painter.setPen(shadow);
+    painter.drawRect(r.adjusted(1, 1, -1, -1));
+  } else {
+    painter.setPen(light);
+    painter.drawLine(r.topLeft(), r.topRight());
+    painter.drawLine(r.topLeft(), r.bottomLeft());
+    painter.setPen(dark);
+    painter.drawLine(r.bottomLeft(), r.bottomRight());
+    painter.drawLine(r.topRight(), r.bottomRight());
+    painter.setPen(shadow);
+    painter.drawLine(r.bottomLeft() + QPoint(1, -1), r.bottomRight() + QPoint(-1, -1));
+    painter.drawLine(r.topRight() + QPoint(-1, 1), r.bottomRight() + QPoint(-1, -1));
+  }
+  const QRect text_rect = rect().adjusted(3, 3, -3, -3).translated(down ? 1 : 0, down ? 1 : 0);
+  constexpr int kFlags = Qt::AlignCenter | Qt::TextWordWrap;
+  painter.setFont(font());
+  if (isEnabled()) {
+    painter.setPen(palette().color(QPalette::ButtonText));
+    painter.drawText(text_rect, kFlags, text());
+  } else {
+    painter.setPen(light);
+    painter.drawText(text_rect.translated(1, 1), kFlags, text());
+    painter.setPen(shadow);
+    painter.drawText(text_rect, kFlags, text());
+  }
+  if (hasFocus()) {
+    painter.setPen(QPen(dark, 1, Qt::DotLine));
+    painter.drawRect(rect().adjusted(4, 4, -5, -5));
+  }
+}
+
+void ButtonWidget::keyPressEvent(QKeyEvent* event) {
+  // Space presses a button in every style; Enter presses the focused one too.
+  if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !event->isAutoRepeat()) {
+    event->accept();
+    site_.host->PlayerClicked(site_.form, site_.control);
+    return;
+  }
+  QPushButton::keyPressEvent(event);
+}
+
+void ButtonWidget::focusInEvent(QFocusEvent* event) {
+  QPushButton::focusInEvent(event);
+  site_.host->PlayerFocused(site_.form, site_.control);
+}
+
+TextBoxWidget::TextBoxWidget(Site site, QWidget* parent) : QLineEdit(parent), site_(site) {
+  setFrame(true);
+  connect(this, &QLineEdit::textEdited, this, [this](const QString& text) {
+    site_.host->PlayerEdited(site_.form, site_.control, text, cursorPosition());
+  });
+}
+
+void TextBoxWidget::focusInEvent(QFocusEvent* event) {
+  QLineEdit::focusInEvent(event);
+  site_.host->PlayerFocused(site_.form, site_.control);
+}
+
+ListWidget::ListWidget(Site site, QWidget* parent) : QListWidget(parent), site_(site) {
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setFrameShape(QFrame::Box);
+}
+
+void ListWidget::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return;
+  setFocus(Qt::MouseFocusReason);
+  if (const QListWidgetItem* item = itemAt(event->position().toPoint())) {
+    site_.host->PlayerSelected(site_.form, site_.control, row(item));
+  }
+}
+
+void ListWidget::mouseMoveEvent(QMouseEvent*) {}
+
+void ListWidget::keyPressEvent(QKeyEvent* event) {
+  const int current = currentRow();
+  int wanted = -1;
+  switch (event->key()) {
+    case Qt::Key_Up:
+      wanted = current <= 0 ? 0 : current - 1;
+      break;
+    case Qt::Key_Down:
+      wanted = current < 0 ? 0 : std::min(current + 1, count() - 1);
+      break;
+    case Qt::Key_Home:
+      wanted = 0;
+      break;
+    case Qt::Key_End:
+      wanted = count() - 1;
+      break;
+    default:
+      event->ignore();  // Tab and the rest go on to the window
+      return;
+  }
+  event->accept();
+  if (wanted >= 0 && wanted != current) site_.host->PlayerSelected(site_.form, site_.control, wanted);
+}
+
+void ListWidget::focusInEvent(QFocusEvent* event) {
+  QListWidget::focusInEvent(event);
+  site_.host->PlayerFocused(site_.form, site_.control);
+}
+
+OptionWidget::OptionWidget(Site site, QWidget* parent) : QRadioButton(parent), site_(site) {
+  setAutoExclusive(false);
+  connect(this, &QAbstractButton::clicked, this,
+          [this] { site_.host->PlayerClicked(site_.form, site_.control); });
+}
+
+void OptionWidget::keyPressEvent(QKeyEvent* event) {
+  const int key = event->key();
+  if (key == Qt::Key_Up || key == Qt::Key_Left || key == Qt::Key_Down || key == Qt::Key_Right) {
+    event->accept();
+    site_.host->PlayerChoseNeighbour(site_.form, site_.control,
+                                     key == Qt::Key_Up || key == Qt::Key_Left);
+    return;
+  }
+  if (IsPressKey(key) && key != Qt::Key_Space) {
+    event->accept();
+    site_.host->PlayerClicked(site_.form, site_.control);
+    return;
+  }
+  QRadioButton::keyPressEvent(event);
+}
+
+void OptionWidget::focusInEvent(QFocusEvent* event) {
+  QRadioButton::focusInEvent(event);
+  site_.host->PlayerFocused(site_.form, site_.control);
+}
+
+void FrameWidget::SetTitle(const QString& title) {
+  title_ = title;
+  update();
+}
+
+void FrameWidget::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.fillRect(rect(), palette().color(QPalette::Window));
+  const QFontMetrics metrics(font());
+  const int line = metrics.height() / 2;
+  const QRect border = rect().adjusted(0, line, -2, -2);
+  painter.setPen(QColor(0x80, 0x80, 0x80));
+  painter.drawRect(border);
+  painter.setPen(Qt::white);
+  painter.drawRect(border.translated(1, 1));
+  if (title_.isEmpty()) return;
+  const QRect caption(8, 0, metrics.horizontalAdvance(title_) + 4, metrics.height());
+  painter.fillRect(caption, palette().color(QPalette::Window));
+  painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
+                                 QPalette::WindowText));
+  painter.drawText(caption.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, title_);
+}
+
+PictureWidget::PictureWidget(Site site, QWidget* parent) : QWidget(parent), site_(site) {}
+
+void PictureWidget::SetPicture(QPixmap picture) {
+  picture_ = std::move(picture);
+  update();
+}
+
+void PictureWidget::SetBack(std::optional<QColor> back) {
+  back_ = back;
+  update();
+}
+
+void PictureWidget::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  if (back_) painter.fillRect(rect(), *back_);
+  if (!picture_.isNull()) painter.drawPixmap(0, 0, picture_);
+}
+
+void PictureWidget::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) site_.host->PlayerClicked(site_.form, site_.control);
+}
+
+LineWidget::LineWidget(QWidget* parent, QPoint from, QPoint to, QColor colour)
+    : QWidget(parent), colour_(colour) {
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+  const QRect box = QRect(from, to).normalized().adjusted(0, 0, 1, 1);
+  setGeometry(box);
+  from_ = from - box.topLeft();
+  to_ = to - box.topLeft();
+}
+
+void LineWidget::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.setPen(QPen(colour_, 1));
+  painter.drawLine(from_, to_);
+}
+
+}  // namespace avtosalon::qt

@@ -1,0 +1,152 @@
+#pragma once
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QWidget>
+
+namespace avtosalon::qt {
+
+class QtHost;
+
+// Where a widget sends the player's input: the host, and the control it stands for.
+struct Site {
+  QtHost* host = nullptr;
+  int form = 0;
+  int control = 0;
+};
+
+// The top-level window of one form: its background colour and picture, and a close
+// box that asks the game what to do.
+class FormWindow : public QWidget {
+ public:
+  FormWindow(Site site, QColor back, QPixmap picture);
+  void AllowClose() { closing_allowed_ = true; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  Site site_;
+  QColor back_;
+  QPixmap picture_;
+  bool closing_allowed_ = false;
+};
+
+class LabelWidget : public QLabel {
+ public:
+  LabelWidget(Site site, QWidget* parent);
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+
+ private:
+  Site site_;
+};
+
+// A button that shows its own face colour, with its caption centred and wrapped onto
+// as many lines as it needs.
+class ButtonWidget : public QPushButton {
+ public:
+  ButtonWidget(Site site, QWidget* parent);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+
+ private:
+  Site site_;
+};
+
+class TextBoxWidget : public QLineEdit {
+ public:
+  TextBoxWidget(Site site, QWidget* parent);
+
+ protected:
+  void focusInEvent(QFocusEvent* event) override;
+
+ private:
+  Site site_;
+};
+
+// A list whose selection only the game changes: the pointer and the arrow keys ask for
+// an item, and every such request is a Click, also for the item already selected.
+class ListWidget : public QListWidget {
+ public:
+  ListWidget(Site site, QWidget* parent);
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+
+ private:
+  Site site_;
+};
+
+// An option whose chosen state only the game changes; arrow keys choose the neighbour.
+class OptionWidget : public QRadioButton {
+ public:
+  OptionWidget(Site site, QWidget* parent);
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void nextCheckState() override {}
+
+ private:
+  Site site_;
+};
+
+// A framed group: an etched border, its caption at the top left in the frame's own font,
+// and its background colour inside, exactly.
+class FrameWidget : public QWidget {
+ public:
+  explicit FrameWidget(QWidget* parent) : QWidget(parent) {}
+  void SetTitle(const QString& title);
+  QString Title() const { return title_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QString title_;
+};
+
+// A picture box or an image: its picture at natural size from the top-left corner.
+class PictureWidget : public QWidget {
+ public:
+  PictureWidget(Site site, QWidget* parent);
+  void SetPicture(QPixmap picture);
+  void SetBack(std::optional<QColor> back);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+
+ private:
+  Site site_;
+  QPixmap picture_;
+  std::optional<QColor> back_;
+};
+
+class LineWidget : public QWidget {
+ public:
+  LineWidget(QWidget* parent, QPoint from, QPoint to, QColor colour);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QPoint from_;
+  QPoint to_;
+  QColor colour_;
+};
+
+}  // namespace avtosalon::qt

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QPixmap>
+#include <QSize>
+#include <string>
+
+// Pictures are carried in the binary as resources under :/pictures/.
+namespace avtosalon::qt {
+
+// The picture at its natural size, drawn for a screen of the given scale: vector
+// pictures are rendered at that scale so they stay sharp. A missing picture is null.
+QPixmap LoadPicture(const std::string& name, qreal device_pixel_ratio);
+
+}  // namespace avtosalon::qt

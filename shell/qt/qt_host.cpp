@@ -1,0 +1,420 @@
+#include "shell/qt/qt_host.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QMessageBox>
+
+#include "shell/fatal_report.h"
+#include "shell/qt/control_widgets.h"
+#include "shell/qt/look.h"
+#include "shell/qt/pictures.h"
+
+namespace avtosalon::qt {
+namespace {
+
+// Runs a block with the widgets' own signals taken as the game's writes, not input.
+class Applying {
+ public:
+  explicit Applying(bool& flag) : flag_(flag), was_(flag) { flag_ = true; }
+  Applying(const Applying&) = delete;
+  Applying& operator=(const Applying&) = delete;
+  ~Applying() { flag_ = was_; }
+
+ private:
+  bool& flag_;
+  bool was_;
+};
+
+void Paint(QWidget* widget, const Control& control, QPalette::ColorRole back_role,
+           QPalette::ColorRole fore_role) {
+  // Qt hands a parent's colours down to its children; a control without colours of its
+  // own takes the platform's defaults instead.
+  QPalette palette = QApplication::palette(widget);
+  if (control.spec->back) {
+    palette.setColor(back_role, ToQColor(*control.spec->back));
+    widget->setAutoFillBackground(true);
+  }
+  if (control.spec->fore) {
+    palette.setColor(QPalette::Active, fore_role, ToQColor(*control.spec->fore));
+    palette.setColor(QPalette::Inactive, fore_role, ToQColor(*control.spec->fore));
+  }
+  palette.setColor(QPalette::Disabled, fore_role, QColor(0x80, 0x80, 0x80));
+  if (control.spec->back) palette.setColor(QPalette::Disabled, back_role, ToQColor(*control.spec->back));
+  widget->setPalette(palette);
+}
+
+int Utf8Offset(const QString& text, int utf16_offset) {
+  return static_cast<int>(text.left(utf16_offset).toUtf8().size());
+}
+
+QMessageBox::Icon IconFor(int style) {
+  return style == kErrorStyle ? QMessageBox::Critical : QMessageBox::Information;
+}
+
+}  // namespace
+
+QtHost::QtHost(Clock clock) : clock_(clock) {
+  wall_.start();
+  tick_.setSingleShot(true);
+  tick_.setTimerType(Qt::PreciseTimer);
+  QObject::connect(&tick_, &QTimer::timeout, [this] { SyncClock(); });
+}
+
+QtHost::~QtHost() = default;
+
+Form* QtHost::FormAt(int form) const { return runtime_ ? runtime_->FormAt(form) : nullptr; }
+
+QWidget* QtHost::Window(int form) const {
+  return form < static_cast<int>(views_.size()) ? views_[static_cast<std::size_t>(form)].window.get()
+                                                : nullptr;
+}
+
+QWidget* QtHost::Widget(int form, int control) const {
+  if (!Window(form)) return nullptr;
+  return views_[static_cast<std::size_t>(form)].widgets[static_cast<std::size_t>(control)];
+}
+
+std::optional<std::pair<int, int>> QtHost::ControlOf(const QWidget* widget) const {
+  for (std::size_t f = 0; f < views_.size(); ++f) {
+    const auto& widgets = views_[f].widgets;
+    for (std::size_t c = 0; c < widgets.size(); ++c) {
+      if (widgets[c] && widgets[c] == widget) return std::pair{static_cast<int>(f), static_cast<int>(c)};
+    }
+  }
+  return std::nullopt;
+}
+
+QWidget* QtHost::ActiveWindow() const {
+  for (const View& view : views_) {
+    if (view.window && view.window->isVisible()) return view.window.get();
+  }
+  return nullptr;
+}
+
+// --- Building the windows ------------------------------------------------------
+
+void QtHost::FormCreated(const Form& form) {
+  Applying applying(applying_);
+  const auto index = static_cast<std::size_t>(form.Index());
+  if (views_.size() <= index) views_.resize(index + 1);
+  View& view = views_[index];
+  const FormSpec& spec = form.Spec();
+  QPixmap background;
+  if (!spec.picture.empty()) background = LoadPicture(spec.picture, qApp->devicePixelRatio());
+  view.window = std::make_unique<FormWindow>(Site{this, form.Index(), -1}, ToQColor(spec.back),
+                                             background);
+  view.window->setWindowTitle(QString::fromStdString(spec.caption));
+  view.window->setFont(ToQFont(spec.font));
+  const QRect client = ToPixels(spec.client);
+  view.window->setGeometry(client);
+  view.window->setFixedSize(client.size());
+  view.window->setAccessibleName(QString::fromStdString(spec.caption));
+
+  view.widgets.assign(form.Controls().size(), nullptr);
+  for (int i = 0; i < static_cast<int>(form.Controls().size()); ++i) Build(form, i, view);
+
+  std::vector<int> order;
+  for (int i = 0; i < static_cast<int>(form.Controls().size()); ++i) {
+    if (TakesFocus(form.At(i).Kind()) && form.At(i).spec->tab_index >= 0) order.push_back(i);
+  }
+  std::ranges::sort(order, {}, [&form](int i) { return form.At(i).spec->tab_index; });
+  for (std::size_t i = 1; i < order.size(); ++i) {
+    QWidget::setTabOrder(view.widgets[static_cast<std::size_t>(order[i - 1])],
+                         view.widgets[static_cast<std::size_t>(order[i])]);
+  }
+}
+
+void QtHost::Build(const Form& form, int index, View& view) {
+  const Control& control = form.At(index);
+  QWidget* parent = control.container >= 0
+                        ? view.widgets[static_cast<std::size_t>(control.container)]
+                        : view.window.get();
+  const Site site{this, form.Index(), index};
+  QWidget* widget = nullptr;
+  switch (control.Kind()) {
+    case ControlKind::kLabel: {
+      auto* label = new LabelWidget(site, parent);
+      Paint(label, control, QPalette::Window, QPalette::WindowText);
+      label->setAutoFillBackground(true);  // labels are opaque, in the default colour too
+      widget = label;
+      break;
+    }
+    case ControlKind::kCommandButton: {
+      auto* button = new ButtonWidget(site, parent);
+      Paint(button, control, QPalette::Button, QPalette::ButtonText);
+      button->setAutoFillBackground(false);
+      widget = button;
+      break;
+    }
+    case ControlKind::kTextBox: {
+      auto* box = new TextBoxWidget(site, parent);
+      Paint(box, control, QPalette::Base, QPalette::Text);
+      widget = box;
+      break;
+    }
+    case ControlKind::kListBox: {
+      auto* list = new ListWidget(site, parent);
+      for (const std::string& item : control.items) list->addItem(QString::fromStdString(item));
+      Paint(list, control, QPalette::Base, QPalette::Text);
+      widget = list;
+      break;
+    }
+    case ControlKind::kOptionButton: {
+      auto* option = new OptionWidget(site, parent);
+      Paint(option, control, QPalette::Window, QPalette::WindowText);
+      widget = option;
+      break;
+    }
+    case ControlKind::kFrame: {
+      auto* frame = new FrameWidget(parent);
+      Paint(frame, control, QPalette::Window, QPalette::WindowText);
+      widget = frame;
+      break;
+    }
+    case ControlKind::kPictureBox:
+    case ControlKind::kImage: {
+      auto* picture = new PictureWidget(site, parent);
+      if (control.spec->back) picture->SetBack(ToQColor(*control.spec->back));
+      widget = picture;
+      break;
+    }
+    case ControlKind::kLine: {
+      const Colour colour = control.spec->fore.value_or(Colour{0x00000000});
+      widget = new LineWidget(parent, QPoint(ToPixels(control.spec->from.x), ToPixels(control.spec->from.y)),
+                              QPoint(ToPixels(control.spec->to.x), ToPixels(control.spec->to.y)),
+                              ToQColor(colour));
+      break;
+    }
+    case ControlKind::kTimer:
+      return;
+  }
+  view.widgets[static_cast<std::size_t>(index)] = widget;
+  widget->setObjectName(QString::fromStdString(control.Name()));
+  if (control.Kind() != ControlKind::kLine) widget->setFont(ToQFont(Runtime::FontOf(form, index)));
+  if (!TakesFocus(control.Kind())) widget->setFocusPolicy(Qt::NoFocus);
+  if (control.Kind() == ControlKind::kImage || control.Kind() == ControlKind::kLine) widget->lower();
+  for (const Property property : {Property::kCaption, Property::kText, Property::kPicture,
+                                  Property::kListIndex, Property::kValue, Property::kEnabled,
+                                  Property::kVisible}) {
+    Apply(form, index, property);
+  }
+}
+
+// --- The game's writes -----------------------------------------------------------
+
+void QtHost::ControlChanged(const Form& form, int control, Property property) {
+  Applying applying(applying_);
+  Apply(form, control, property);
+}
+
+void QtHost::ApplyGeometry(const Form& form, int index) {
+  const Control& control = form.At(index);
+  QWidget* widget = Widget(form.Index(), index);
+  if (!widget || control.Kind() == ControlKind::kLine) return;
+  QRect rect = ToPixels(control.rect);
+  if (control.Kind() == ControlKind::kImage && control.picture) {
+    const QPixmap pixmap = LoadPicture(control.picture->resource, qApp->devicePixelRatio());
+    if (!pixmap.isNull()) rect.setSize(pixmap.deviceIndependentSize().toSize());
+  }
+  widget->setGeometry(rect);
+}
+
+void QtHost::Apply(const Form& form, int index, Property property) {
+  const Control& control = form.At(index);
+  QWidget* widget = Widget(form.Index(), index);
+  if (!widget) return;
+  const QString caption = QString::fromStdString(control.caption);
+  switch (property) {
+    case Property::kCaption:
+      if (auto* label = dynamic_cast<QLabel*>(widget)) label->setText(caption);
+      if (auto* button = dynamic_cast<QAbstractButton*>(widget)) button->setText(caption);
+      if (auto* frame = dynamic_cast<FrameWidget*>(widget)) frame->SetTitle(caption);
+      widget->setAccessibleName(caption);
+      ApplyGeometry(form, index);
+      break;
+    case Property::kText:
+      if (auto* box = dynamic_cast<QLineEdit*>(widget); box && box->text() != caption) {
+        box->setText(caption);
+      }
+      break;
+    case Property::kVisible:
+      widget->setVisible(control.visible);
+      break;
+    case Property::kEnabled:
+      widget->setEnabled(control.enabled);
+      break;
+    case Property::kListIndex:
+      if (auto* list = dynamic_cast<QListWidget*>(widget)) {
+        list->setCurrentRow(control.list_index);
+        if (control.list_index < 0) list->clearSelection();
+      }
+      break;
+    case Property::kPicture:
+      if (auto* picture = dynamic_cast<PictureWidget*>(widget)) {
+        picture->SetPicture(control.picture ? LoadPicture(control.picture->resource, qApp->devicePixelRatio())
+                                            : QPixmap());
+      }
+      ApplyGeometry(form, index);
+      break;
+    case Property::kValue:
+      if (auto* option = dynamic_cast<QRadioButton*>(widget)) option->setChecked(control.value);
+      break;
+    case Property::kInterval:
+      break;
+    case Property::kLeft:
+    case Property::kTop:
+    case Property::kWidth:
+    case Property::kHeight:
+      ApplyGeometry(form, index);
+      break;
+  }
+}
+
+void QtHost::FormVisibilityChanged(const Form& form) {
+  QWidget* window = Window(form.Index());
+  if (!window) return;
+  Applying applying(applying_);
+  if (form.Visible()) {
+    window->show();
+    // The offscreen platform used by tests has no stacking order to change.
+    if (QGuiApplication::platformName() != QStringLiteral("offscreen")) window->raise();
+    window->activateWindow();
+  } else {
+    window->hide();
+  }
+}
+
+void QtHost::FocusChanged(const Form& form) {
+  Applying applying(applying_);
+  ApplyFocus(form);
+}
+
+void QtHost::ApplyFocus(const Form& form) {
+  if (!form.Visible() || form.Focus() < 0) return;
+  if (QWidget* widget = Widget(form.Index(), form.Focus()); widget && !widget->hasFocus()) {
+    widget->setFocus(Qt::OtherFocusReason);
+  }
+}
+
+// --- Boxes, the end, the clock ----------------------------------------------------
+
+void QtHost::ShowMessage(const MessageBox& box) {
+  QMessageBox message(IconFor(box.style), QString::fromStdString(box.title),
+                      QString::fromStdString(box.prompt), QMessageBox::Ok, ActiveWindow());
+  message.setObjectName(QStringLiteral("msgbox"));
+  message.exec();
+}
+
+void QtHost::ReportFatal(FailureKind kind) {
+  const MessageBox report = FatalReport(kind);
+  if (observer_) observer_(HostEvent{HostEvent::Kind::kFatal, report, kind});
+  QMessageBox message(QMessageBox::Critical, QString::fromStdString(report.title),
+                      QString::fromStdString(report.prompt), QMessageBox::Ok, ActiveWindow());
+  message.setObjectName(QStringLiteral("fatal"));
+  message.exec();
+}
+
+void QtHost::ProgramEnded() {
+  tick_.stop();
+  for (View& view : views_) {
+    if (!view.window) continue;
+    view.window->AllowClose();
+    view.window->close();
+  }
+  if (observer_) observer_(HostEvent{HostEvent::Kind::kEnded, {}, {}});
+  if (quit_on_end_) QCoreApplication::quit();
+}
+
+void QtHost::TimersChanged() {
+  if (clock_ != Clock::kReal || !runtime_) return;
+  const auto next = runtime_->MillisecondsToNextTick();
+  if (!next || runtime_->Ended()) {
+    tick_.stop();
+    return;
+  }
+  tick_.start(static_cast<int>(std::min<std::int64_t>(*next, 1 << 30)));
+}
+
+void QtHost::SyncClock() {
+  if (clock_ != Clock::kReal || !runtime_) return;
+  const std::int64_t now = wall_.elapsed();
+  const std::int64_t elapsed = now - synced_ms_;
+  synced_ms_ = now;
+  runtime_->AdvanceClock(elapsed);
+}
+
+Size QtHost::MeasureText(const FontSpec& font, std::string_view text) const {
+  const QFontMetrics metrics(ToQFont(font));
+  const QString q = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  return Size{metrics.horizontalAdvance(q) * kUnitsPerPixel, metrics.height() * kUnitsPerPixel};
+}
+
+// --- The player's input -----------------------------------------------------------
+
+void QtHost::PlayerClicked(int form_index, int control) {
+  Form* form = FormAt(form_index);
+  if (applying_ || !form) return;
+  SyncClock();
+  runtime_->Click(*form, control);
+  Applying applying(applying_);
+  if (!runtime_->Ended()) Apply(*form, control, Property::kValue);
+}
+
+void QtHost::PlayerSelected(int form_index, int list, int item) {
+  Form* form = FormAt(form_index);
+  if (applying_ || !form) return;
+  SyncClock();
+  runtime_->Select(*form, list, item);
+  Applying applying(applying_);
+  if (!runtime_->Ended()) Apply(*form, list, Property::kListIndex);
+}
+
+void QtHost::PlayerEdited(int form_index, int box, const QString& text, int cursor) {
+  Form* form = FormAt(form_index);
+  if (applying_ || !form) return;
+  SyncClock();
+  runtime_->Edit(*form, box, text.toStdString(), Utf8Offset(text, cursor));
+  if (runtime_->Ended()) return;
+  // The game may have refused the edit, or written the box itself.
+  auto* line = dynamic_cast<QLineEdit*>(Widget(form_index, box));
+  const QString now = QString::fromStdString(form->At(box).caption);
+  if (line && line->text() != now) {
+    Applying applying(applying_);
+    line->setText(now);
+  }
+}
+
+void QtHost::PlayerFocused(int form_index, int control) {
+  Form* form = FormAt(form_index);
+  if (applying_ || !form || runtime_->Ended()) return;
+  if (!runtime_->MoveFocus(*form, control)) {
+    Applying applying(applying_);
+    ApplyFocus(*form);
+  }
+}
+
+void QtHost::PlayerClosed(int form_index) {
+  Form* form = FormAt(form_index);
+  if (applying_ || !form) return;
+  SyncClock();
+  runtime_->Close(*form);
+}
+
+void QtHost::PlayerChoseNeighbour(int form_index, int option, bool backwards) {
+  Form* form = FormAt(form_index);
+  if (applying_ || !form) return;
+  std::vector<int> group;
+  for (const int i : form->TabOrder()) {
+    const Control& c = form->At(i);
+    if (c.Kind() == ControlKind::kOptionButton && c.container == form->At(option).container) {
+      group.push_back(i);
+    }
+  }
+  const auto at = std::ranges::find(group, option);
+  if (group.empty() || at == group.end()) return;
+  const auto size = static_cast<std::ptrdiff_t>(group.size());
+  const std::ptrdiff_t next = ((at - group.begin()) + (backwards ? size - 1 : 1)) % size;
+  PlayerClicked(form_index, group[static_cast<std::size_t>(next)]);
+}
+
+}  // namespace avtosalon::qt

@@ -1,0 +1,13 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+#include "shell/qt/application.h"
+
+// One application for all tests of the real windows.
+int main(int argc, char** argv) {
+  ::testing::InitGoogleTest(&argc, argv);
+  QApplication app(argc, argv);
+  avtosalon::qt::ConfigureApplication(app);
+  return RUN_ALL_TESTS();
+}

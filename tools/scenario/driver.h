@@ -1,0 +1,36 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "shell/headless_host.h"
+#include "shell/runtime.h"
+#include "tools/scenario/script.h"
+
+namespace avtosalon::scenario {
+
+// Carries out a player's steps against one fresh game, headless or in real windows.
+// The player has checked beforehand that the step can be taken.
+class Driver {
+ public:
+  virtual ~Driver() = default;
+
+  // Starts the game; what the host shows from then on goes to the observer.
+  virtual void Start(std::function<void(const HostEvent&)> observer) = 0;
+  virtual Runtime& Game() = 0;
+
+  virtual void Click(Form& form, int control) = 0;
+  virtual void Select(Form& form, int list, int item) = 0;
+  virtual void Type(Form& form, int box, std::string_view text) = 0;
+  virtual void Press(Form& form, int box, Key key) = 0;
+  virtual void Paste(Form& form, int box, std::string_view text) = 0;
+  virtual void Close(Form& form) = 0;
+  virtual void Wait(long long milliseconds) = 0;
+  // Returns an error text when no picture could be taken.
+  virtual std::optional<std::string> Snap(const std::string& file) = 0;
+  // The control that has the keyboard focus in the window, -1 for none.
+  virtual int Focus(const Form& form) = 0;
+};
+
+}  // namespace avtosalon::scenario

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <memory>
+
+#include "tools/scenario/driver.h"
+
+namespace avtosalon::scenario {
+
+// Plays straight into the runtime: no display, message boxes answered at once, a
+// clock that moves only on "wait".
+class HeadlessDriver final : public Driver {
+ public:
+  explicit HeadlessDriver(const Project& project);
+
+  void Start(std::function<void(const HostEvent&)> observer) override;
+  Runtime& Game() override { return runtime_; }
+  void Click(Form& form, int control) override;
+  void Select(Form& form, int list, int item) override;
+  void Type(Form& form, int box, std::string_view text) override;
+  void Press(Form& form, int box, Key key) override;
+  void Paste(Form& form, int box, std::string_view text) override;
+  void Close(Form& form) override;
+  void Wait(long long milliseconds) override;
+  std::optional<std::string> Snap(const std::string&) override { return std::nullopt; }
+  int Focus(const Form& form) override { return form.Focus(); }
+
+ private:
+  HeadlessHost host_;
+  Runtime runtime_;
+};
+
+}  // namespace avtosalon::scenario
