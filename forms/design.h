@@ -11,7 +11,8 @@ inline constexpr int kRegular = 400;
 inline constexpr int kSemibold = 600;
 inline constexpr int kBold = 700;
 
-inline FontSpec Font(std::string family, double points, int weight = kRegular, bool italic = false) {
+inline FontSpec Font(std::string family, double points, int weight = kRegular,
+                     bool italic = false) {
   return FontSpec{std::move(family), points, weight, italic, true};
 }
 

@@ -14,8 +14,8 @@ constexpr std::array<Model, kModelCount> kModels{{
     {"Jeep", "Jeep", "Jeep"},
 }};
 
-constexpr std::array<std::string_view, kCountryCount> kCountries{
-    "Россия", "Германия", "Франция", "США", "Таджикистан"};
+constexpr std::array<std::string_view, kCountryCount> kCountries{"Россия", "Германия", "Франция",
+                                                                 "США", "Таджикистан"};
 
 constexpr std::int32_t kPrices[kModelCount][kCountryCount] = {
     {23000, 50000, 67000, 67000, 85000},  //

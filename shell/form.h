@@ -15,7 +15,7 @@ namespace avtosalon {
 // A control's run-time state. The design data stays in its spec.
 struct Control {
   const ControlSpec* spec = nullptr;
-  int container = -1;  // index of the containing control, -1 for the window
+  int container = -1;   // index of the containing control, -1 for the window
   std::string caption;  // Caption, or a text box's Text
   std::vector<std::string> items;
   int list_index = -1;
@@ -52,7 +52,8 @@ class Form {
   Control& At(int index) { return controls_[static_cast<std::size_t>(index)]; }
   const Control& At(int index) const { return controls_[static_cast<std::size_t>(index)]; }
 
-  // A control can take input when it, every container around it and the window are shown and enabled.
+  // A control can take input when it, every container around it and the window are shown and
+  // enabled.
   bool Reachable(int index) const;
   Handler HandlerFor(std::string_view control, Event event) const;
 

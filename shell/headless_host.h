@@ -13,8 +13,8 @@ namespace avtosalon {
 struct HostEvent {
   enum class Kind { kMessage, kFatal, kEnded };
   Kind kind = Kind::kMessage;
-  MessageBox message;          // kMessage
-  FailureKind failure{};       // kFatal
+  MessageBox message;     // kMessage
+  FailureKind failure{};  // kFatal
 };
 
 // No display: message boxes are recorded and answered OK at once, and the clock

@@ -121,14 +121,12 @@ FormRef Runtime::Window(std::string_view name) {
 
 void Runtime::MsgBox(std::string_view prompt, int style, std::string_view title) {
   host_.ShowMessage(MessageBox{style, std::string(title), std::string(prompt)});
+  // A timer may have ended the program while the box was open.
+  if (ended_ && depth_ > 0) throw EndRequest{};
 }
 
 void Runtime::End() {
-  if (!ended_) {
-    ended_ = true;
-    due_.clear();
-    host_.ProgramEnded();
-  }
+  if (!ended_) CloseAll();
   if (depth_ > 0) throw EndRequest{};
 }
 
@@ -136,7 +134,16 @@ void Runtime::TakeFatalPath(FailureKind kind) {
   fatal_ = kind;
   due_.clear();
   host_.ReportFatal(kind);
+  CloseAll();
+}
+
+// All windows close, shown or hidden, and no further event runs.
+void Runtime::CloseAll() {
   ended_ = true;
+  due_.clear();
+  for (auto& form : forms_) {
+    if (form) form->SetVisible(false);
+  }
   host_.ProgramEnded();
 }
 
@@ -307,8 +314,7 @@ bool Runtime::Click(Form& form, int control) {
 bool Runtime::Select(Form& form, int list, int item) {
   if (ended_ || !form.Reachable(list)) return false;
   Control& c = form.At(list);
-  if (c.Kind() != ControlKind::kListBox || item < 0 ||
-      item >= static_cast<int>(c.items.size())) {
+  if (c.Kind() != ControlKind::kListBox || item < 0 || item >= static_cast<int>(c.items.size())) {
     return false;
   }
   MoveFocus(form, list);

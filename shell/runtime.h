@@ -123,6 +123,7 @@ class Runtime {
   Form& Create(int index);
   void Raise(Form& form, int control, Event event);
   void TakeFatalPath(FailureKind kind);
+  void CloseAll();
   void ScheduleTimer(const Form& form, int control);
   void Resize(Form& form, int control);
 

@@ -1,6 +1,5 @@
-#include "forms/form1/form1.h"
-
 #include "forms/design.h"
+#include "forms/form1/form1.h"
 #include "game/catalogue.h"
 
 namespace avtosalon::form1 {

@@ -54,8 +54,9 @@ void List1Click(Runtime& rt) {
   }
   form["Command2"].SetVisible(true);
   // A new model means a new price: the country step has to be taken again for it.
-  SetVisible(form, {"Label1", "Label2", "Command3", "Label5", "Text1", "Label4", "Label3",
-                    "Command4", "Command1"},
+  SetVisible(form,
+             {"Label1", "Label2", "Command3", "Label5", "Text1", "Label4", "Label3", "Command4",
+              "Command1"},
              false);
   ShowCountries(form, false);
   form["Command1"].SetEnabled(true);

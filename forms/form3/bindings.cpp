@@ -20,9 +20,11 @@ void SellButton(Runtime& rt) {
 template <int... kColumns>
 std::vector<Binding> ColumnBindings(std::integer_sequence<int, kColumns...>) {
   std::vector<Binding> bindings;
-  (bindings.push_back({Column{kColumns + 1}.ModelButton(), Event::kClick, ModelButton<kColumns + 1>}),
+  (bindings.push_back(
+       {Column{kColumns + 1}.ModelButton(), Event::kClick, ModelButton<kColumns + 1>}),
    ...);
-  (bindings.push_back({Column{kColumns + 1}.CountryList(), Event::kClick, CountryList<kColumns + 1>}),
+  (bindings.push_back(
+       {Column{kColumns + 1}.CountryList(), Event::kClick, CountryList<kColumns + 1>}),
    ...);
   (bindings.push_back({Column{kColumns + 1}.SellButton(), Event::kClick, SellButton<kColumns + 1>}),
    ...);

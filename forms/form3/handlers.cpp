@@ -40,8 +40,7 @@ void CountryListClick(Runtime& rt, Column column) {
   form[column.PriceLabel()].SetEnabled(true);
   form[column.StockLabel()].SetEnabled(true);
   form[column.SellButton()].SetEnabled(true);
-  form[column.StockLabel()].SetCaption(
-      rt.Window("Form1")[form1::FleetCounter(column.k)].Caption());
+  form[column.StockLabel()].SetCaption(rt.Window("Form1")[form1::FleetCounter(column.k)].Caption());
   const int item = form[column.CountryList()].ListIndex();
   if (item >= 0 && item < kCountryCount) {
     form[column.PriceLabel()].SetCaption(NumberToText(Price(column.k, item + 1)));

@@ -160,7 +160,8 @@ void ListWidget::keyPressEvent(QKeyEvent* event) {
       return;
   }
   event->accept();
-  if (wanted >= 0 && wanted != current) site_.host->PlayerSelected(site_.form, site_.control, wanted);
+  if (wanted >= 0 && wanted != current)
+    site_.host->PlayerSelected(site_.form, site_.control, wanted);
 }
 
 void ListWidget::focusInEvent(QFocusEvent* event) {
@@ -213,8 +214,8 @@ void FrameWidget::paintEvent(QPaintEvent*) {
   if (title_.isEmpty()) return;
   const QRect caption(8, 0, metrics.horizontalAdvance(title_) + 4, metrics.height());
   painter.fillRect(caption, palette().color(QPalette::Window));
-  painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
-                                 QPalette::WindowText));
+  painter.setPen(
+      palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
   painter.drawText(caption.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, title_);
 }
 

@@ -99,6 +99,8 @@ class OptionWidget : public QRadioButton {
   void keyPressEvent(QKeyEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
   void nextCheckState() override {}
+  // The whole control answers the pointer, not just its circle and caption.
+  bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
 
  private:
   Site site_;

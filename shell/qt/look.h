@@ -9,7 +9,9 @@
 // How the design's colours, fonts and layout units become Qt's.
 namespace avtosalon::qt {
 
-inline QColor ToQColor(Colour colour) { return QColor(colour.Red(), colour.Green(), colour.Blue()); }
+inline QColor ToQColor(Colour colour) {
+  return QColor(colour.Red(), colour.Green(), colour.Blue());
+}
 
 // Layout units to device-independent pixels (96 dpi).
 int ToPixels(int units);

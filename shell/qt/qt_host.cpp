@@ -39,7 +39,8 @@ void Paint(QWidget* widget, const Control& control, QPalette::ColorRole back_rol
     palette.setColor(QPalette::Inactive, fore_role, ToQColor(*control.spec->fore));
   }
   palette.setColor(QPalette::Disabled, fore_role, QColor(0x80, 0x80, 0x80));
-  if (control.spec->back) palette.setColor(QPalette::Disabled, back_role, ToQColor(*control.spec->back));
+  if (control.spec->back)
+    palette.setColor(QPalette::Disabled, back_role, ToQColor(*control.spec->back));
   widget->setPalette(palette);
 }
 
@@ -65,8 +66,9 @@ QtHost::~QtHost() = default;
 Form* QtHost::FormAt(int form) const { return runtime_ ? runtime_->FormAt(form) : nullptr; }
 
 QWidget* QtHost::Window(int form) const {
-  return form < static_cast<int>(views_.size()) ? views_[static_cast<std::size_t>(form)].window.get()
-                                                : nullptr;
+  return form < static_cast<int>(views_.size())
+             ? views_[static_cast<std::size_t>(form)].window.get()
+             : nullptr;
 }
 
 QWidget* QtHost::Widget(int form, int control) const {
@@ -78,7 +80,8 @@ std::optional<std::pair<int, int>> QtHost::ControlOf(const QWidget* widget) cons
   for (std::size_t f = 0; f < views_.size(); ++f) {
     const auto& widgets = views_[f].widgets;
     for (std::size_t c = 0; c < widgets.size(); ++c) {
-      if (widgets[c] && widgets[c] == widget) return std::pair{static_cast<int>(f), static_cast<int>(c)};
+      if (widgets[c] && widgets[c] == widget)
+        return std::pair{static_cast<int>(f), static_cast<int>(c)};
     }
   }
   return std::nullopt;
@@ -101,8 +104,8 @@ void QtHost::FormCreated(const Form& form) {
   const FormSpec& spec = form.Spec();
   QPixmap background;
   if (!spec.picture.empty()) background = LoadPicture(spec.picture, qApp->devicePixelRatio());
-  view.window = std::make_unique<FormWindow>(Site{this, form.Index(), -1}, ToQColor(spec.back),
-                                             background);
+  view.window =
+      std::make_unique<FormWindow>(Site{this, form.Index(), -1}, ToQColor(spec.back), background);
   view.window->setWindowTitle(QString::fromStdString(spec.caption));
   view.window->setFont(ToQFont(spec.font));
   const QRect client = ToPixels(spec.client);
@@ -180,9 +183,9 @@ void QtHost::Build(const Form& form, int index, View& view) {
     }
     case ControlKind::kLine: {
       const Colour colour = control.spec->fore.value_or(Colour{0x00000000});
-      widget = new LineWidget(parent, QPoint(ToPixels(control.spec->from.x), ToPixels(control.spec->from.y)),
-                              QPoint(ToPixels(control.spec->to.x), ToPixels(control.spec->to.y)),
-                              ToQColor(colour));
+      widget = new LineWidget(
+          parent, QPoint(ToPixels(control.spec->from.x), ToPixels(control.spec->from.y)),
+          QPoint(ToPixels(control.spec->to.x), ToPixels(control.spec->to.y)), ToQColor(colour));
       break;
     }
     case ControlKind::kTimer:
@@ -192,10 +195,11 @@ void QtHost::Build(const Form& form, int index, View& view) {
   widget->setObjectName(QString::fromStdString(control.Name()));
   if (control.Kind() != ControlKind::kLine) widget->setFont(ToQFont(Runtime::FontOf(form, index)));
   if (!TakesFocus(control.Kind())) widget->setFocusPolicy(Qt::NoFocus);
-  if (control.Kind() == ControlKind::kImage || control.Kind() == ControlKind::kLine) widget->lower();
-  for (const Property property : {Property::kCaption, Property::kText, Property::kPicture,
-                                  Property::kListIndex, Property::kValue, Property::kEnabled,
-                                  Property::kVisible}) {
+  if (control.Kind() == ControlKind::kImage || control.Kind() == ControlKind::kLine)
+    widget->lower();
+  for (const Property property :
+       {Property::kCaption, Property::kText, Property::kPicture, Property::kListIndex,
+        Property::kValue, Property::kEnabled, Property::kVisible}) {
     Apply(form, index, property);
   }
 }
@@ -251,8 +255,9 @@ void QtHost::Apply(const Form& form, int index, Property property) {
       break;
     case Property::kPicture:
       if (auto* picture = dynamic_cast<PictureWidget*>(widget)) {
-        picture->SetPicture(control.picture ? LoadPicture(control.picture->resource, qApp->devicePixelRatio())
-                                            : QPixmap());
+        picture->SetPicture(control.picture
+                                ? LoadPicture(control.picture->resource, qApp->devicePixelRatio())
+                                : QPixmap());
       }
       ApplyGeometry(form, index);
       break;

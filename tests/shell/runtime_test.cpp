@@ -73,22 +73,23 @@ Project TestProject() {
   };
   a.controls[5].visible = false;
   FormSpec b{.name = "B", .caption = "B", .controls = {Button("Back", 0)}};
-  return Project{.forms = {
-                     {.spec = a,
-                      .bindings = {{"", Event::kLoad, Load},
-                                   {"Box", Event::kChange, LogChange},
-                                   {"SetBox", Event::kClick, SetBoxThenLog},
-                                   {"Fail", Event::kClick, FailHalfway},
-                                   {"Open", Event::kClick, OpenB},
-                                   {"Hidden", Event::kClick, OpenB},
-                                   {"End", Event::kClick, EndNow},
-                                   {"Bad", Event::kClick, BadName},
-                                   {"List", Event::kClick, ListClick},
-                                   {"Option", Event::kClick, OptionClick},
-                                   {"Fast", Event::kTimer, Tick},
-                                   {"Slow", Event::kTimer, SlowTick}}},
-                     {.spec = b, .bindings = {{"Back", Event::kClick, BackToA}}, .close_as = "Back"},
-                 }};
+  return Project{
+      .forms = {
+          {.spec = a,
+           .bindings = {{"", Event::kLoad, Load},
+                        {"Box", Event::kChange, LogChange},
+                        {"SetBox", Event::kClick, SetBoxThenLog},
+                        {"Fail", Event::kClick, FailHalfway},
+                        {"Open", Event::kClick, OpenB},
+                        {"Hidden", Event::kClick, OpenB},
+                        {"End", Event::kClick, EndNow},
+                        {"Bad", Event::kClick, BadName},
+                        {"List", Event::kClick, ListClick},
+                        {"Option", Event::kClick, OptionClick},
+                        {"Fast", Event::kTimer, Tick},
+                        {"Slow", Event::kTimer, SlowTick}}},
+          {.spec = b, .bindings = {{"Back", Event::kClick, BackToA}}, .close_as = "Back"},
+      }};
 }
 
 class RuntimeTest : public ::testing::Test {
@@ -188,7 +189,9 @@ TEST_F(RuntimeTest, FailureStopsTheHandlerReportsItAndEndsTheProgram) {
 }
 
 TEST_F(RuntimeTest, FailureInANestedChangeStopsTheOuterHandler) {
-  project_.forms[0].bindings[1].handler = [](Runtime&) { throw Failure(FailureKind::kTypeMismatch); };
+  project_.forms[0].bindings[1].handler = [](Runtime&) {
+    throw Failure(FailureKind::kTypeMismatch);
+  };
   Click("SetBox");
   EXPECT_EQ(runtime_.Fatal(), FailureKind::kTypeMismatch);
   EXPECT_EQ(Log(), std::vector<std::string>{"load"}) << "\"after set\" never ran";
@@ -223,8 +226,8 @@ TEST_F(RuntimeTest, TimersDueTogetherTickInTableOrder) {
   runtime_.SetEnabled(A(), In(A(), "Slow"), true);
   runtime_.SetEnabled(A(), In(A(), "Fast"), true);
   runtime_.AdvanceClock(3000);
-  EXPECT_EQ(Log(), (std::vector<std::string>{"load", "tick@1000", "tick@2000", "tick@3000",
-                                             "slow@3000"}));
+  EXPECT_EQ(Log(),
+            (std::vector<std::string>{"load", "tick@1000", "tick@2000", "tick@3000", "slow@3000"}));
 }
 
 TEST_F(RuntimeTest, TimersTickWhileTheirWindowIsHidden) {

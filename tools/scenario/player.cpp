@@ -43,7 +43,9 @@ class Session {
 
   std::string Where() const { return script_.file + ":" + std::to_string(line_); }
 
-  void Ignored(const std::string& reason) { out_ << "ignored " << Where() << ": " << reason << '\n'; }
+  void Ignored(const std::string& reason) {
+    out_ << "ignored " << Where() << ": " << reason << '\n';
+  }
 
   void Check(const std::string& what, const std::string& expected, const std::string& got) {
     if (expected == got) return;
@@ -55,7 +57,8 @@ class Session {
   // The window a step acts on, when a player could reach it; otherwise says why not.
   Form* Reach(int form_index, int control, const std::string& name) {
     Runtime& game = Game();
-    const std::string& form_name = game.GetProject().forms[static_cast<std::size_t>(form_index)].spec.name;
+    const std::string& form_name =
+        game.GetProject().forms[static_cast<std::size_t>(form_index)].spec.name;
     if (game.Ended()) return Ignored("the program has ended"), nullptr;
     Form* form = game.FormAt(form_index);
     if (!form) return Ignored(form_name + " is not created"), nullptr;
@@ -94,7 +97,8 @@ class Session {
     if (Form* form = Reach(step.target)) driver_.Paste(*form, step.target.control, step.text);
   }
   void Do(const Close& step) {
-    const std::string& name = Game().GetProject().forms[static_cast<std::size_t>(step.form)].spec.name;
+    const std::string& name =
+        Game().GetProject().forms[static_cast<std::size_t>(step.form)].spec.name;
     if (Form* form = Reach(step.form, -1, name)) driver_.Close(*form);
   }
   void Do(const Wait& step) {
@@ -136,7 +140,8 @@ class Session {
     if (unchecked_.empty()) return Check("msgbox", expected, "(none)");
     const MessageBox box = unchecked_.front();
     unchecked_.pop_front();
-    Check("msgbox", expected, std::to_string(box.style) + " " + Quote(box.title) + " " + Quote(box.prompt));
+    Check("msgbox", expected,
+          std::to_string(box.style) + " " + Quote(box.title) + " " + Quote(box.prompt));
   }
   void Do(const ExpectNoMessage&) {
     std::string got;
@@ -149,7 +154,9 @@ class Session {
     Check("fatal", step.kind, fatal ? std::string(FailureKindName(*fatal)) : "");
   }
   void Do(const ExpectEnded&) { Check("program", "ended", Game().Ended() ? "ended" : "running"); }
-  void Do(const ExpectRunning&) { Check("program", "running", Game().Ended() ? "ended" : "running"); }
+  void Do(const ExpectRunning&) {
+    Check("program", "running", Game().Ended() ? "ended" : "running");
+  }
   void Do(const Print& step) {
     const Form* form = Game().FormAt(step.target.form);
     std::string value;

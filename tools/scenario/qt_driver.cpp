@@ -38,8 +38,8 @@ void ClickAt(QWidget* widget, QPoint local) {
   QMouseEvent press(QEvent::MouseButtonPress, QPointF(at), global, Qt::LeftButton, Qt::LeftButton,
                     Qt::NoModifier);
   QApplication::sendEvent(target, &press);
-  QMouseEvent release(QEvent::MouseButtonRelease, QPointF(at), global, Qt::LeftButton,
-                      Qt::NoButton, Qt::NoModifier);
+  QMouseEvent release(QEvent::MouseButtonRelease, QPointF(at), global, Qt::LeftButton, Qt::NoButton,
+                      Qt::NoModifier);
   QApplication::sendEvent(target, &release);
 }
 
@@ -102,7 +102,8 @@ class QtDriver final : public Driver {
 
   void Type(Form& form, int box, std::string_view text) override {
     QWidget* widget = host_.Widget(form.Index(), box);
-    for (const QChar character : QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))) {
+    for (const QChar character :
+         QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))) {
       if (!form.Reachable(box)) break;
       SendKey(widget, 0, Qt::NoModifier, QString(character));
       Settle();
@@ -116,7 +117,8 @@ class QtDriver final : public Driver {
 
   void Paste(Form& form, int box, std::string_view text) override {
     QWidget* widget = host_.Widget(form.Index(), box);
-    QGuiApplication::clipboard()->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    QGuiApplication::clipboard()->setText(
+        QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
     SendKey(widget, Qt::Key_A, Qt::ControlModifier);
     SendKey(widget, Qt::Key_V, Qt::ControlModifier);
     Settle();
@@ -155,9 +157,10 @@ class QtDriver final : public Driver {
     if (!box || !box->isVisible()) return;
     if (box->objectName() == QStringLiteral("msgbox")) {
       const int style = box->icon() == QMessageBox::Critical ? kErrorStyle : kInformationStyle;
-      observer_(HostEvent{HostEvent::Kind::kMessage,
-                          MessageBox{style, box->windowTitle().toStdString(), box->text().toStdString()},
-                          {}});
+      observer_(
+          HostEvent{HostEvent::Kind::kMessage,
+                    MessageBox{style, box->windowTitle().toStdString(), box->text().toStdString()},
+                    {}});
     }
     SendKey(box, Qt::Key_Return);
   }

@@ -102,7 +102,8 @@ class LineParser {
     }
     if (verb == "key") {
       const Target target = Control(1, ControlKind::kTextBox);
-      if (tokens_.size() != 3 && tokens_.size() != 4) throw Malformed{"key takes a key and a count"};
+      if (tokens_.size() != 3 && tokens_.size() != 4)
+        throw Malformed{"key takes a key and a count"};
       const int count = tokens_.size() == 4 ? static_cast<int>(Number(Word(3), 1, 100000)) : 1;
       return Press{target, KeyNamed(Word(2)), count};
     }
@@ -223,9 +224,9 @@ class LineParser {
       return {Target{FormNamed(parts[0]), -1, name}, parts[1]};
     }
     if (parts.size() != 3) throw Malformed{"expected FORM.CONTROL.PROPERTY, got \"" + name + "\""};
-    static constexpr std::array kProperties{"Caption", "Text",     "Visible", "Enabled",
+    static constexpr std::array kProperties{"Caption",   "Text",    "Visible",  "Enabled",
                                             "ListIndex", "Picture", "Interval", "Left",
-                                            "Top",     "Width",    "Height"};
+                                            "Top",       "Width",   "Height"};
     if (std::ranges::find(kProperties, parts[2]) == kProperties.end()) {
       throw Malformed{"unknown property \"" + name + "\""};
     }
@@ -233,12 +234,13 @@ class LineParser {
   }
 
   static Key KeyNamed(const std::string& name) {
-    static constexpr std::array<std::pair<const char*, Key>, 6> kKeys{{{"BackSpace", Key::kBackSpace},
-                                                                       {"Delete", Key::kDelete},
-                                                                       {"Home", Key::kHome},
-                                                                       {"End", Key::kEnd},
-                                                                       {"Left", Key::kLeft},
-                                                                       {"Right", Key::kRight}}};
+    static constexpr std::array<std::pair<const char*, Key>, 6> kKeys{
+        {{"BackSpace", Key::kBackSpace},
+         {"Delete", Key::kDelete},
+         {"Home", Key::kHome},
+         {"End", Key::kEnd},
+         {"Left", Key::kLeft},
+         {"Right", Key::kRight}}};
     for (const auto& [key_name, key] : kKeys) {
       if (name == key_name) return key;
     }

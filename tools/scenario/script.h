@@ -20,25 +20,63 @@ struct Target {
   std::string name;  // as written, for messages
 };
 
-struct Click { Target target; };
-struct Select { Target target; int item = 0; };
-struct Type { Target target; std::string text; };
-struct Press { Target target; Key key; int count = 1; };
-struct Paste { Target target; std::string text; };
-struct Close { int form = 0; };
-struct Wait { long long milliseconds = 0; };
-struct Snap { std::string file; };
+struct Click {
+  Target target;
+};
+struct Select {
+  Target target;
+  int item = 0;
+};
+struct Type {
+  Target target;
+  std::string text;
+};
+struct Press {
+  Target target;
+  Key key;
+  int count = 1;
+};
+struct Paste {
+  Target target;
+  std::string text;
+};
+struct Close {
+  int form = 0;
+};
+struct Wait {
+  long long milliseconds = 0;
+};
+struct Snap {
+  std::string file;
+};
 
 // expect FORM.CONTROL.PROPERTY VALUE, expect FORM.Visible / FORM.Created VALUE
-struct ExpectProperty { Target target; std::string property; std::string value; };
-struct ExpectOnlyVisible { int form = 0; };
-struct ExpectFocus { Target target; };
-struct ExpectMessage { int style = 0; std::string title; std::string prompt; };
+struct ExpectProperty {
+  Target target;
+  std::string property;
+  std::string value;
+};
+struct ExpectOnlyVisible {
+  int form = 0;
+};
+struct ExpectFocus {
+  Target target;
+};
+struct ExpectMessage {
+  int style = 0;
+  std::string title;
+  std::string prompt;
+};
 struct ExpectNoMessage {};
-struct ExpectFatal { std::string kind; };
+struct ExpectFatal {
+  std::string kind;
+};
 struct ExpectEnded {};
 struct ExpectRunning {};
-struct Print { Target target; std::string property; };
+struct Print {
+  Target target;
+  std::string property;
+};
 
 using Action = std::variant<Click, Select, Type, Press, Paste, Close, Wait, Snap, ExpectProperty,
                             ExpectOnlyVisible, ExpectFocus, ExpectMessage, ExpectNoMessage,
