@@ -52,9 +52,15 @@ Handler Form::HandlerFor(std::string_view control, Event event) const {
   return nullptr;
 }
 
+bool Form::TakesFocus(int index) const {
+  const Control& control = At(index);
+  // A label the game reacts to is reachable from the keyboard too.
+  return avtosalon::TakesFocus(control.Kind()) ||
+         (control.Kind() == ControlKind::kLabel && HandlerFor(control.Name(), Event::kClick));
+}
+
 bool Form::CanFocus(int index) const {
-  return index >= 0 && TakesFocus(At(index).Kind()) && At(index).spec->tab_index >= 0 &&
-         Reachable(index);
+  return index >= 0 && TakesFocus(index) && At(index).spec->tab_index >= 0 && Reachable(index);
 }
 
 std::vector<int> Form::TabOrder() const {

@@ -45,6 +45,9 @@ class Form {
   void SetVisible(bool visible) { visible_ = visible; }
   bool EverShown() const { return ever_shown_; }
   void MarkShown() { ever_shown_ = true; }
+  // The first focus is chosen once the switch that shows the window has finished.
+  bool FocusPending() const { return focus_pending_; }
+  void SetFocusPending(bool pending) { focus_pending_ = pending; }
 
   std::vector<Control>& Controls() { return controls_; }
   const std::vector<Control>& Controls() const { return controls_; }
@@ -62,12 +65,15 @@ class Form {
   // Focusable controls in tab order, for Tab and the first focus.
   std::vector<int> TabOrder() const;
   bool CanFocus(int index) const;
+  // Buttons, text boxes, lists, options, and labels that answer a click.
+  bool TakesFocus(int index) const;
 
  private:
   const FormDescription& description_;
   int index_;
   bool visible_ = false;
   bool ever_shown_ = false;
+  bool focus_pending_ = false;
   int focus_ = -1;
   std::vector<Control> controls_;
   std::unordered_map<std::string_view, int> by_name_;

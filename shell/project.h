@@ -29,6 +29,8 @@ struct ControlSpec {
   bool graphical = false;  // buttons that show their background colour
   std::string picture;     // name of a picture resource
   int interval = 0;        // timers, in milliseconds
+  // What a screen reader calls the control; empty: its caption.
+  std::string accessible_name;
 };
 
 struct FormSpec {

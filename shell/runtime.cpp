@@ -157,14 +157,37 @@ void Runtime::Raise(Form& form, int control, Event event) {
     handler(*this);
     return;
   }
-  DepthGuard guard(depth_);
-  try {
-    handler(*this);
-  } catch (const EndRequest&) {
-  } catch (const Failure& failure) {
-    TakeFatalPath(failure.Kind());
-  } catch (const std::exception&) {
-    TakeFatalPath(FailureKind::kCallFailure);
+  {
+    DepthGuard guard(depth_);
+    try {
+      handler(*this);
+    } catch (const EndRequest&) {
+    } catch (const Failure& failure) {
+      TakeFatalPath(failure.Kind());
+    } catch (const std::exception&) {
+      TakeFatalPath(FailureKind::kCallFailure);
+    }
+  }
+  SettleFocus();
+}
+
+void Runtime::SettleFocus() {
+  if (ended_) return;
+  for (const auto& form : forms_) {
+    if (!form || !form->Visible()) continue;
+    if (!form->FocusPending() && form->CanFocus(form->Focus())) continue;
+    const auto order = form->TabOrder();
+    int next = order.empty() ? -1 : order.front();
+    if (!form->FocusPending() && form->Focus() >= 0) {
+      // A control that lost the focus hands it on along the tab order.
+      const int lost = form->At(form->Focus()).spec->tab_index;
+      const auto after =
+          std::ranges::find_if(order, [&](int i) { return form->At(i).spec->tab_index > lost; });
+      if (after != order.end()) next = *after;
+    }
+    form->SetFocusPending(false);
+    form->SetFocus(next);
+    host_.FocusChanged(*form);
   }
 }
 
@@ -249,13 +272,11 @@ void Runtime::ShowForm(Form& form) {
   if (ended_) return;
   const bool was_visible = form.Visible();
   form.SetVisible(true);
-  if (!form.CanFocus(form.Focus())) {
-    const auto order = form.TabOrder();
-    form.SetFocus(order.empty() ? -1 : order.front());
-  }
+  if (!form.EverShown()) form.SetFocusPending(true);
   form.MarkShown();
   if (!was_visible) host_.FormVisibilityChanged(form);
   host_.FocusChanged(form);
+  if (depth_ == 0) SettleFocus();
 }
 
 void Runtime::HideForm(Form& form) {
@@ -295,7 +316,7 @@ bool Runtime::Click(Form& form, int control) {
       c.Kind() == ControlKind::kLine) {
     return false;
   }
-  if (TakesFocus(c.Kind())) MoveFocus(form, control);
+  if (form.TakesFocus(control)) MoveFocus(form, control);
   if (c.Kind() == ControlKind::kOptionButton) {
     for (int i = 0; i < static_cast<int>(form.Controls().size()); ++i) {
       Control& other = form.At(i);

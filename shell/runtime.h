@@ -126,6 +126,8 @@ class Runtime {
   void CloseAll();
   void ScheduleTimer(const Form& form, int control);
   void Resize(Form& form, int control);
+  // Gives each visible window a focus it can hold, once an event has run to its end.
+  void SettleFocus();
 
   const Project& project_;
   Host& host_;

@@ -31,7 +31,8 @@ void AddModelRows(std::vector<ControlSpec>& controls) {
                         .fore = kLightYellow,
                         .font = SansSerif(18),
                         .tab_index = k + 8,
-                        .auto_size = true});
+                        .auto_size = true,
+                        .accessible_name = std::string(Models()[k - 1].main_caption)});
   }
 }
 
@@ -52,7 +53,8 @@ void AddCashAndNavigation(std::vector<ControlSpec>& controls) {
                       .fore = kLightYellow,
                       .font = SansSerif(18),
                       .tab_index = 1,
-                      .auto_size = true});
+                      .auto_size = true,
+                      .accessible_name = "Ваша сумма"});
   controls.push_back({.kind = ControlKind::kCommandButton,
                       .name = "Command3",
                       .rect = {240, 6120, 2175, 495},
@@ -130,27 +132,31 @@ void AddBankPanel(std::vector<ControlSpec>& controls) {
                       .rect = {2640, 360, 2175, 4215},
                       .back = kGreen,
                       .tab_index = 18,
-                      .picture = "bank"});
+                      .picture = "bank",
+                      .accessible_name = "Банк"});
   controls.push_back({.kind = ControlKind::kTextBox,
                       .name = "Text1",
                       .container = "Picture1",
                       .rect = {120, 2160, 1935, 495},
                       .back = kLightYellow,
                       .font = SansSerif(13.5),
-                      .tab_index = 19});
+                      .tab_index = 19,
+                      .accessible_name = "Вклад"});
   controls.push_back({.kind = ControlKind::kLabel,
                       .name = "Label15",
                       .container = "Picture1",
                       .rect = {120, 2760, 1935, 495},
                       .back = kLightYellow,
                       .font = SansSerif(13.5),
-                      .tab_index = 20});
+                      .tab_index = 20,
+                      .accessible_name = "Процент"});
   controls.push_back({.kind = ControlKind::kLabel,
                       .name = "Label18",
                       .container = "Picture1",
                       .rect = {120, 3360, 1935, 495},
                       .caption = "0",
-                      .tab_index = 27});
+                      .tab_index = 27,
+                      .accessible_name = "Начисленный процент"});
   for (const auto& [name, caption, top, tab] :
        {std::tuple{"Label16", "Вклад", 2640, 21}, {"Label17", "Процент", 3240, 22}}) {
     controls.push_back({.kind = ControlKind::kLabel,

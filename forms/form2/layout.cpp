@@ -22,7 +22,8 @@ void AddModelStep(std::vector<ControlSpec>& controls) {
                    .fore = kBlue,
                    .font = SansSerif(12),
                    .tab_index = 10,
-                   .visible = false};
+                   .visible = false,
+                   .accessible_name = "Модель"};
   for (const Model& model : Models()) list.items.emplace_back(model.list_item);
   controls.push_back(std::move(list));
   controls.push_back({.kind = ControlKind::kCommandButton,
@@ -44,7 +45,8 @@ void AddCountryStep(std::vector<ControlSpec>& controls) {
                       .fore = kDarkBlue,
                       .font = SansSerif(13.5),
                       .tab_index = 11,
-                      .visible = false});
+                      .visible = false,
+                      .accessible_name = "Цена в $"});
   controls.push_back({.kind = ControlKind::kLabel,
                       .name = "Label2",
                       .rect = {1320, 2280, 255, 495},
@@ -93,7 +95,8 @@ void AddQuantityStep(std::vector<ControlSpec>& controls) {
                       .back = kGreen,
                       .font = SansSerif(18),
                       .tab_index = 13,
-                      .visible = false});
+                      .visible = false,
+                      .accessible_name = "Количество"});
   controls.push_back({.kind = ControlKind::kCommandButton,
                       .name = "Command4",
                       .rect = {2280, 7800, 5295, 495},
@@ -119,7 +122,8 @@ void AddQuantityStep(std::vector<ControlSpec>& controls) {
                       .fore = kDarkBlue,
                       .font = SansSerif(18),
                       .tab_index = 12,
-                      .visible = false});
+                      .visible = false,
+                      .accessible_name = "Общая стоймость в $"});
   controls.push_back({.kind = ControlKind::kCommandButton,
                       .name = "Command1",
                       .rect = {8160, 7800, 2415, 855},
@@ -155,13 +159,17 @@ void AddFixedControls(std::vector<ControlSpec>& controls) {
                       .fore = Colour{0x00404040},
                       .font = Corsiva(20.25),
                       .tab_index = 21,
-                      .auto_size = true});
-  controls.push_back(
-      {.kind = ControlKind::kImage, .name = "Image1", .rect = {2040, 840, 5415, 4575}});
+                      .auto_size = true,
+                      .accessible_name = "Ваша сумма"});
+  controls.push_back({.kind = ControlKind::kImage,
+                      .name = "Image1",
+                      .rect = {2040, 840, 5415, 4575},
+                      .accessible_name = "Фотография модели"});
   controls.push_back({.kind = ControlKind::kImage,
                       .name = "Image2",
                       .rect = {7800, 3840, 2940, 2790},
-                      .picture = "decoration"});
+                      .picture = "decoration",
+                      .accessible_name = "Бизнесмен за компьютером"});
   constexpr int kTabIndexes[kModelCount] = {5, 6, 7, 8, 9, 15};
   for (int model = 1; model <= kModelCount; ++model) {
     controls.push_back({.kind = ControlKind::kPictureBox,
@@ -170,7 +178,8 @@ void AddFixedControls(std::vector<ControlSpec>& controls) {
                         .font = SansSerif(8.25, kRegular),
                         .tab_index = kTabIndexes[model - 1],
                         .visible = false,
-                        .picture = "model" + std::to_string(model)});
+                        .picture = "model" + std::to_string(model),
+                        .accessible_name = std::string(Models()[model - 1].list_item)});
   }
 }
 

@@ -15,6 +15,7 @@ constexpr int kColumnWidth = 1455;
 void AddColumn(std::vector<ControlSpec>& controls, Column column) {
   const int left = 1920 + 1560 * (column.k - 1);
   const auto at = [left](int top) { return Rect{left, top, kColumnWidth, 375}; };
+  const std::string model(Models()[column.k - 1].sales_button);
   controls.push_back({.kind = ControlKind::kCommandButton,
                       .name = column.ModelButton(),
                       .rect = at(600),
@@ -30,7 +31,8 @@ void AddColumn(std::vector<ControlSpec>& controls, Column column) {
                    .fore = kWhite,
                    .font = SansSerif(8.25, kRegular),
                    .tab_index = column.k - 1,
-                   .enabled = false};
+                   .enabled = false,
+                   .accessible_name = model + ": страна"};
   for (const std::string_view country : Countries()) list.items.emplace_back(country);
   controls.push_back(std::move(list));
   controls.push_back({.kind = ControlKind::kLabel,
@@ -40,14 +42,16 @@ void AddColumn(std::vector<ControlSpec>& controls, Column column) {
                       .fore = kWhite,
                       .font = SansSerif(13.5),
                       .tab_index = 11 + column.k,
-                      .enabled = false});
+                      .enabled = false,
+                      .accessible_name = model + ": цена в $"});
   controls.push_back({.kind = ControlKind::kLabel,
                       .name = column.StockLabel(),
                       .rect = at(3240),
                       .back = kNavy,
                       .fore = kWhite,
                       .tab_index = 17 + column.k,
-                      .enabled = false});
+                      .enabled = false,
+                      .accessible_name = model + ": в наличии"});
   controls.push_back({.kind = ControlKind::kCommandButton,
                       .name = column.SellButton(),
                       .rect = at(3960),
@@ -75,7 +79,8 @@ void AddBottomRowAndPictures(std::vector<ControlSpec>& controls) {
                       .fore = Colour{0x0000FFFF},
                       .font = Font("MS Reference Sans Serif", 21.75, kBold),
                       .tab_index = 30,
-                      .auto_size = true});
+                      .auto_size = true,
+                      .accessible_name = "Ваша Сумма"});
   controls.push_back({.kind = ControlKind::kCommandButton,
                       .name = "Command13",
                       .rect = {9960, 5280, 1215, 495},
@@ -83,14 +88,17 @@ void AddBottomRowAndPictures(std::vector<ControlSpec>& controls) {
                       .back = Colour{0x00C0FFFF},
                       .tab_index = 32,
                       .graphical = true});
-  for (const auto& [name, rect, picture] : {
-           std::tuple{"Image1", Rect{600, 360, 870, 555}, "sales_car"},
-           {"Image2", Rect{600, 1080, 990, 990}, "sales_globe"},
-           {"Image3", Rect{720, 2160, 855, 855}, "sales_coin"},
-           {"Image4", Rect{120, 3120, 1560, 690}, "sales_scale"},
+  for (const auto& [name, rect, picture, description] : {
+           std::tuple{"Image1", Rect{600, 360, 870, 555}, "sales_car", "Гоночная машина"},
+           {"Image2", Rect{600, 1080, 990, 990}, "sales_globe", "Глобус"},
+           {"Image3", Rect{720, 2160, 855, 855}, "sales_coin", "Монета"},
+           {"Image4", Rect{120, 3120, 1560, 690}, "sales_scale", "Весы"},
        }) {
-    controls.push_back(
-        {.kind = ControlKind::kImage, .name = name, .rect = rect, .picture = picture});
+    controls.push_back({.kind = ControlKind::kImage,
+                        .name = name,
+                        .rect = rect,
+                        .picture = picture,
+                        .accessible_name = description});
   }
   controls.push_back(
       {.kind = ControlKind::kLine, .name = "Line1", .from = {1800, -120}, .to = {1800, 4560}});

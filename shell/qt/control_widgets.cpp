@@ -47,6 +47,28 @@ void LabelWidget::mousePressEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) site_.host->PlayerClicked(site_.form, site_.control);
 }
 
+void LabelWidget::keyPressEvent(QKeyEvent* event) {
+  if (IsPressKey(event->key()) && !event->isAutoRepeat()) {
+    event->accept();
+    site_.host->PlayerClicked(site_.form, site_.control);
+    return;
+  }
+  QLabel::keyPressEvent(event);
+}
+
+void LabelWidget::focusInEvent(QFocusEvent* event) {
+  QLabel::focusInEvent(event);
+  site_.host->PlayerFocused(site_.form, site_.control);
+}
+
+void LabelWidget::paintEvent(QPaintEvent* event) {
+  QLabel::paintEvent(event);
+  if (!hasFocus()) return;
+  QPainter painter(this);
+  painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+  painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
 ButtonWidget::ButtonWidget(Site site, QWidget* parent) : QPushButton(parent), site_(site) {
   setAutoDefault(false);
   connect(this, &QPushButton::clicked, this,
@@ -140,7 +162,9 @@ void ListWidget::mousePressEvent(QMouseEvent* event) {
 void ListWidget::mouseMoveEvent(QMouseEvent*) {}
 
 void ListWidget::keyPressEvent(QKeyEvent* event) {
-  const int current = currentRow();
+  // The selection is the game's; Qt's current row may point at an item nobody chose.
+  const QModelIndexList selected = selectionModel()->selectedRows();
+  const int current = selected.isEmpty() ? -1 : selected.front().row();
   int wanted = -1;
   switch (event->key()) {
     case Qt::Key_Up:

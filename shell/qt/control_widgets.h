@@ -43,6 +43,9 @@ class LabelWidget : public QLabel {
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
  private:
   Site site_;

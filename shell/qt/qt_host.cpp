@@ -32,6 +32,7 @@ void Paint(QWidget* widget, const Control& control, QPalette::ColorRole back_rol
   QPalette palette = QApplication::palette(widget);
   if (control.spec->back) {
     palette.setColor(back_role, ToQColor(*control.spec->back));
+    widget->setBackgroundRole(back_role);
     widget->setAutoFillBackground(true);
   }
   if (control.spec->fore) {
@@ -118,7 +119,7 @@ void QtHost::FormCreated(const Form& form) {
 
   std::vector<int> order;
   for (int i = 0; i < static_cast<int>(form.Controls().size()); ++i) {
-    if (TakesFocus(form.At(i).Kind()) && form.At(i).spec->tab_index >= 0) order.push_back(i);
+    if (form.TakesFocus(i) && form.At(i).spec->tab_index >= 0) order.push_back(i);
   }
   std::ranges::sort(order, {}, [&form](int i) { return form.At(i).spec->tab_index; });
   for (std::size_t i = 1; i < order.size(); ++i) {
@@ -194,7 +195,7 @@ void QtHost::Build(const Form& form, int index, View& view) {
   view.widgets[static_cast<std::size_t>(index)] = widget;
   widget->setObjectName(QString::fromStdString(control.Name()));
   if (control.Kind() != ControlKind::kLine) widget->setFont(ToQFont(Runtime::FontOf(form, index)));
-  if (!TakesFocus(control.Kind())) widget->setFocusPolicy(Qt::NoFocus);
+  widget->setFocusPolicy(form.TakesFocus(index) ? Qt::StrongFocus : Qt::NoFocus);
   if (control.Kind() == ControlKind::kImage || control.Kind() == ControlKind::kLine)
     widget->lower();
   for (const Property property :
@@ -233,7 +234,9 @@ void QtHost::Apply(const Form& form, int index, Property property) {
       if (auto* label = dynamic_cast<QLabel*>(widget)) label->setText(caption);
       if (auto* button = dynamic_cast<QAbstractButton*>(widget)) button->setText(caption);
       if (auto* frame = dynamic_cast<FrameWidget*>(widget)) frame->SetTitle(caption);
-      widget->setAccessibleName(caption);
+      widget->setAccessibleName(control.spec->accessible_name.empty()
+                                    ? caption
+                                    : QString::fromStdString(control.spec->accessible_name));
       ApplyGeometry(form, index);
       break;
     case Property::kText:

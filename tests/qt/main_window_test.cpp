@@ -1,44 +1,16 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
-#include <QTimer>
 
-#include "forms/project.h"
-#include "shell/qt/qt_host.h"
+#include "tests/qt/real_game.h"
 
 namespace avtosalon::qt {
 namespace {
 
-// Starts the game in real windows and closes the start-up boxes with Enter, as a player would.
-class RealWindows : public ::testing::Test {
+class RealWindows : public RealGame {
  protected:
-  RealWindows() : host_(QtHost::Clock::kVirtual), runtime_(GameProject(), host_) {
-    host_.Attach(runtime_);
-    QObject::connect(&closer_, &QTimer::timeout, [this] {
-      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-      if (!box || !box->isVisible()) return;
-      boxes_.push_back(box->windowTitle() + " | " + box->text());
-      QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-      QApplication::sendEvent(box, &enter);
-    });
-    closer_.start(5);
-    runtime_.Start();
-    QApplication::processEvents();
-  }
-
-  QWidget* Widget(std::string_view name) {
-    const Form& main = *runtime_.Find("Form1");
-    return host_.Widget(0, main.Find(name).value());
-  }
-
-  QtHost host_;
-  Runtime runtime_;
-  QTimer closer_;
-  QStringList boxes_;
+  QWidget* Widget(std::string_view name) { return RealGame::Widget("Form1", name); }
 };
 
 TEST_F(RealWindows, StartUpBoxesComeFirstThenTheMainWindow) {
