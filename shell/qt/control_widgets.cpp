@@ -16,6 +16,9 @@ bool IsPressKey(int key) {
 
 }  // namespace
 
+void Site::Clicked() const { host->PlayerClicked(form, control); }
+void Site::Focused() const { host->PlayerFocused(form, control); }
+
 FormWindow::FormWindow(Site site, QColor back, QPixmap picture)
     : site_(site), back_(back), picture_(std::move(picture)) {
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -37,28 +40,23 @@ void FormWindow::closeEvent(QCloseEvent* event) {
   site_.host->PlayerClosed(site_.form);
 }
 
-LabelWidget::LabelWidget(Site site, QWidget* parent) : QLabel(parent), site_(site) {
+LabelWidget::LabelWidget(Site site, QWidget* parent) : ControlWidget(site, parent) {
   setAutoFillBackground(true);
   setAlignment(Qt::AlignLeft | Qt::AlignTop);
   setTextFormat(Qt::PlainText);
 }
 
 void LabelWidget::mousePressEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton) site_.host->PlayerClicked(site_.form, site_.control);
+  if (event->button() == Qt::LeftButton) site_.Clicked();
 }
 
 void LabelWidget::keyPressEvent(QKeyEvent* event) {
   if (IsPressKey(event->key()) && !event->isAutoRepeat()) {
     event->accept();
-    site_.host->PlayerClicked(site_.form, site_.control);
+    site_.Clicked();
     return;
   }
   QLabel::keyPressEvent(event);
-}
-
-void LabelWidget::focusInEvent(QFocusEvent* event) {
-  QLabel::focusInEvent(event);
-  site_.host->PlayerFocused(site_.form, site_.control);
 }
 
 void LabelWidget::paintEvent(QPaintEvent* event) {
@@ -69,10 +67,9 @@ void LabelWidget::paintEvent(QPaintEvent* event) {
   painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
-ButtonWidget::ButtonWidget(Site site, QWidget* parent) : QPushButton(parent), site_(site) {
+ButtonWidget::ButtonWidget(Site site, QWidget* parent) : ControlWidget(site, parent) {
   setAutoDefault(false);
-  connect(this, &QPushButton::clicked, this,
-          [this] { site_.host->PlayerClicked(site_.form, site_.control); });
+  connect(this, &QPushButton::clicked, this, [this] { site_.Clicked(); });
 }
 
 void ButtonWidget::paintEvent(QPaintEvent*) {
@@ -122,30 +119,20 @@ void ButtonWidget::keyPressEvent(QKeyEvent* event) {
   // Space presses a button in every style; Enter presses the focused one too.
   if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !event->isAutoRepeat()) {
     event->accept();
-    site_.host->PlayerClicked(site_.form, site_.control);
+    site_.Clicked();
     return;
   }
   QPushButton::keyPressEvent(event);
 }
 
-void ButtonWidget::focusInEvent(QFocusEvent* event) {
-  QPushButton::focusInEvent(event);
-  site_.host->PlayerFocused(site_.form, site_.control);
-}
-
-TextBoxWidget::TextBoxWidget(Site site, QWidget* parent) : QLineEdit(parent), site_(site) {
+TextBoxWidget::TextBoxWidget(Site site, QWidget* parent) : ControlWidget(site, parent) {
   setFrame(true);
   connect(this, &QLineEdit::textEdited, this, [this](const QString& text) {
     site_.host->PlayerEdited(site_.form, site_.control, text, cursorPosition());
   });
 }
 
-void TextBoxWidget::focusInEvent(QFocusEvent* event) {
-  QLineEdit::focusInEvent(event);
-  site_.host->PlayerFocused(site_.form, site_.control);
-}
-
-ListWidget::ListWidget(Site site, QWidget* parent) : QListWidget(parent), site_(site) {
+ListWidget::ListWidget(Site site, QWidget* parent) : ControlWidget(site, parent) {
   setSelectionMode(QAbstractItemView::SingleSelection);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setFrameShape(QFrame::Box);
@@ -188,15 +175,9 @@ void ListWidget::keyPressEvent(QKeyEvent* event) {
     site_.host->PlayerSelected(site_.form, site_.control, wanted);
 }
 
-void ListWidget::focusInEvent(QFocusEvent* event) {
-  QListWidget::focusInEvent(event);
-  site_.host->PlayerFocused(site_.form, site_.control);
-}
-
-OptionWidget::OptionWidget(Site site, QWidget* parent) : QRadioButton(parent), site_(site) {
+OptionWidget::OptionWidget(Site site, QWidget* parent) : ControlWidget(site, parent) {
   setAutoExclusive(false);
-  connect(this, &QAbstractButton::clicked, this,
-          [this] { site_.host->PlayerClicked(site_.form, site_.control); });
+  connect(this, &QAbstractButton::clicked, this, [this] { site_.Clicked(); });
 }
 
 void OptionWidget::keyPressEvent(QKeyEvent* event) {
@@ -209,15 +190,10 @@ void OptionWidget::keyPressEvent(QKeyEvent* event) {
   }
   if (IsPressKey(key) && key != Qt::Key_Space) {
     event->accept();
-    site_.host->PlayerClicked(site_.form, site_.control);
+    site_.Clicked();
     return;
   }
   QRadioButton::keyPressEvent(event);
-}
-
-void OptionWidget::focusInEvent(QFocusEvent* event) {
-  QRadioButton::focusInEvent(event);
-  site_.host->PlayerFocused(site_.form, site_.control);
 }
 
 void FrameWidget::SetTitle(const QString& title) {
@@ -243,7 +219,7 @@ void FrameWidget::paintEvent(QPaintEvent*) {
   painter.drawText(caption.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, title_);
 }
 
-PictureWidget::PictureWidget(Site site, QWidget* parent) : QWidget(parent), site_(site) {}
+PictureWidget::PictureWidget(Site site, QWidget* parent) : ControlWidget(site, parent) {}
 
 void PictureWidget::SetPicture(QPixmap picture) {
   picture_ = std::move(picture);
@@ -262,7 +238,7 @@ void PictureWidget::paintEvent(QPaintEvent*) {
 }
 
 void PictureWidget::mousePressEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton) site_.host->PlayerClicked(site_.form, site_.control);
+  if (event->button() == Qt::LeftButton) site_.Clicked();
 }
 
 LineWidget::LineWidget(QWidget* parent, QPoint from, QPoint to, QColor colour)

@@ -17,6 +17,24 @@ struct Site {
   QtHost* host = nullptr;
   int form = 0;
   int control = 0;
+
+  void Clicked() const;
+  void Focused() const;
+};
+
+// A widget that stands for a control and tells the game when the focus arrives.
+template <typename Base>
+class ControlWidget : public Base {
+ public:
+  ControlWidget(Site site, QWidget* parent) : Base(parent), site_(site) {}
+
+ protected:
+  void focusInEvent(QFocusEvent* event) override {
+    Base::focusInEvent(event);
+    site_.Focused();
+  }
+
+  Site site_;
 };
 
 // The top-level window of one form: its background colour and picture, and a close
@@ -37,49 +55,35 @@ class FormWindow : public QWidget {
   bool closing_allowed_ = false;
 };
 
-class LabelWidget : public QLabel {
+class LabelWidget : public ControlWidget<QLabel> {
  public:
   LabelWidget(Site site, QWidget* parent);
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
-  void focusInEvent(QFocusEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
-
- private:
-  Site site_;
 };
 
 // A button that shows its own face colour, with its caption centred and wrapped onto
 // as many lines as it needs.
-class ButtonWidget : public QPushButton {
+class ButtonWidget : public ControlWidget<QPushButton> {
  public:
   ButtonWidget(Site site, QWidget* parent);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
-  void focusInEvent(QFocusEvent* event) override;
-
- private:
-  Site site_;
 };
 
-class TextBoxWidget : public QLineEdit {
+class TextBoxWidget : public ControlWidget<QLineEdit> {
  public:
   TextBoxWidget(Site site, QWidget* parent);
-
- protected:
-  void focusInEvent(QFocusEvent* event) override;
-
- private:
-  Site site_;
 };
 
 // A list whose selection only the game changes: the pointer and the arrow keys ask for
 // an item, and every such request is a Click, also for the item already selected.
-class ListWidget : public QListWidget {
+class ListWidget : public ControlWidget<QListWidget> {
  public:
   ListWidget(Site site, QWidget* parent);
 
@@ -87,26 +91,18 @@ class ListWidget : public QListWidget {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
-  void focusInEvent(QFocusEvent* event) override;
-
- private:
-  Site site_;
 };
 
 // An option whose chosen state only the game changes; arrow keys choose the neighbour.
-class OptionWidget : public QRadioButton {
+class OptionWidget : public ControlWidget<QRadioButton> {
  public:
   OptionWidget(Site site, QWidget* parent);
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
-  void focusInEvent(QFocusEvent* event) override;
   void nextCheckState() override {}
   // The whole control answers the pointer, not just its circle and caption.
   bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
-
- private:
-  Site site_;
 };
 
 // A framed group: an etched border, its caption at the top left in the frame's own font,
@@ -125,7 +121,7 @@ class FrameWidget : public QWidget {
 };
 
 // A picture box or an image: its picture at natural size from the top-left corner.
-class PictureWidget : public QWidget {
+class PictureWidget : public ControlWidget<QWidget> {
  public:
   PictureWidget(Site site, QWidget* parent);
   void SetPicture(QPixmap picture);
@@ -136,7 +132,6 @@ class PictureWidget : public QWidget {
   void mousePressEvent(QMouseEvent* event) override;
 
  private:
-  Site site_;
   QPixmap picture_;
   std::optional<QColor> back_;
 };
