@@ -77,3 +77,24 @@ TEST_F(Purchase, NegativeAndOutOfRangeQuantitiesAreNotQuantities) {
 
 }  // namespace
 }  // namespace avtosalon
+
+namespace avtosalon {
+namespace {
+
+TEST_F(Purchase, TheModelDisplayShowsTheVeryPictureOfItsPictureBox) {
+  Click("Form1", "Command1");
+  for (int item = 0; item < 6; ++item) {
+    Select("Form2", "List1", item);
+    const PictureRef shown = Get("Form2", "Image1").picture;
+    const PictureRef held = Get("Form2", "Picture" + std::to_string(item + 1)).picture;
+    EXPECT_EQ(shown.get(), held.get()) << "shared, not copied";
+    EXPECT_NE(HandleOf(shown), 0);
+    for (int other = 1; other <= 6; ++other) {
+      if (other == item + 1) continue;
+      EXPECT_NE(HandleOf(shown), HandleOf(Get("Form2", "Picture" + std::to_string(other)).picture));
+    }
+  }
+}
+
+}  // namespace
+}  // namespace avtosalon
