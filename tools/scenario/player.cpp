@@ -46,6 +46,10 @@ class Session {
   void Ignored(const std::string& reason) {
     out_ << "ignored " << Where() << ": " << reason << '\n';
   }
+  Form* Refuse(const std::string& reason) {
+    Ignored(reason);
+    return nullptr;
+  }
 
   void Check(const std::string& what, const std::string& expected, const std::string& got) {
     if (expected == got) return;
@@ -59,14 +63,14 @@ class Session {
     Runtime& game = Game();
     const std::string& form_name =
         game.GetProject().forms[static_cast<std::size_t>(form_index)].spec.name;
-    if (game.Ended()) return Ignored("the program has ended"), nullptr;
+    if (game.Ended()) return Refuse("the program has ended");
     Form* form = game.FormAt(form_index);
-    if (!form) return Ignored(form_name + " is not created"), nullptr;
-    if (!form->Visible()) return Ignored(form_name + " is hidden"), nullptr;
+    if (!form) return Refuse(form_name + " is not created");
+    if (!form->Visible()) return Refuse(form_name + " is hidden");
     for (int i = control; i >= 0; i = form->At(i).container) {
       const std::string what = i == control ? name : form_name + "." + form->At(i).Name();
-      if (!form->At(i).visible) return Ignored(what + " is hidden"), nullptr;
-      if (!form->At(i).enabled) return Ignored(what + " is disabled"), nullptr;
+      if (!form->At(i).visible) return Refuse(what + " is hidden");
+      if (!form->At(i).enabled) return Refuse(what + " is disabled");
     }
     return form;
   }
