@@ -12,7 +12,6 @@ namespace avtosalon::qt {
 void ConfigureApplication(QApplication& app) {
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
   QApplication::setApplicationName(QStringLiteral("avtosalon"));
-  QApplication::setApplicationDisplayName(QStringLiteral("Автосалон"));
   QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopId));
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.svg")));
   QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
