@@ -147,12 +147,12 @@ void Runtime::CloseAll() {
   host_.ProgramEnded();
 }
 
-void Runtime::Raise(Form& form, int control, Event event) {
+void Runtime::Raise(Form& form, int control, Event event, bool boundary) {
   if (ended_) return;
   const std::string_view name = control >= 0 ? std::string_view(form.At(control).Name()) : "";
   const Handler handler = form.HandlerFor(name, event);
   if (!handler) return;
-  if (depth_ > 0) {  // nested: a failure stops the outer handler too
+  if (depth_ > 0 && !boundary) {  // nested: a failure stops the outer handler too
     DepthGuard guard(depth_);
     handler(*this);
     return;
@@ -168,7 +168,7 @@ void Runtime::Raise(Form& form, int control, Event event) {
       TakeFatalPath(FailureKind::kCallFailure);
     }
   }
-  SettleFocus();
+  if (depth_ == 0) SettleFocus();
 }
 
 void Runtime::SettleFocus() {
@@ -404,7 +404,7 @@ void Runtime::AdvanceClock(std::int64_t milliseconds) {
     now_ = earliest->second;
     Form& form = *forms_[static_cast<std::size_t>(form_index)];
     earliest->second += form.At(control).interval;
-    Raise(form, control, Event::kTimer);
+    Raise(form, control, Event::kTimer, /*boundary=*/true);
   }
   now_ = target;
   host_.TimersChanged();

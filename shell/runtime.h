@@ -121,7 +121,9 @@ class Runtime {
   using TimerKey = std::pair<int, int>;  // window index, control index
 
   Form& Create(int index);
-  void Raise(Form& form, int control, Event event);
+  // An event from outside any handler, or a timer tick (which may arrive while a message
+  // box holds a handler), is a boundary: a failure in it takes the fatal-error path there.
+  void Raise(Form& form, int control, Event event, bool boundary = false);
   void TakeFatalPath(FailureKind kind);
   void CloseAll();
   void ScheduleTimer(const Form& form, int control);

@@ -251,3 +251,61 @@ TEST_F(RuntimeTest, FocusStartsAtTheLowestTabIndexThatCanTakeIt) {
 
 }  // namespace
 }  // namespace avtosalon
+
+namespace avtosalon {
+namespace {
+
+// A host whose message boxes stay open for a while, so the clock moves on meanwhile.
+class SlowBoxHost final : public Host {
+ public:
+  Runtime* runtime = nullptr;
+  std::vector<std::string> seen;
+  void FormCreated(const Form&) override {}
+  void FormVisibilityChanged(const Form&) override {}
+  void ControlChanged(const Form&, int, Property) override {}
+  void FocusChanged(const Form&) override {}
+  void ShowMessage(const MessageBox& box) override {
+    seen.push_back("box " + box.prompt);
+    if (runtime) runtime->AdvanceClock(5000);
+    seen.push_back("closed " + box.prompt);
+  }
+  void ReportFatal(FailureKind kind) override {
+    seen.push_back("fatal " + std::string(FailureKindName(kind)));
+  }
+  void ProgramEnded() override { seen.push_back("ended"); }
+  void TimersChanged() override {}
+  Size MeasureText(const FontSpec&, std::string_view) const override { return {}; }
+};
+
+void AskThenWrite(Runtime& rt) {
+  rt.MsgBox("wait", kInformationStyle, "");
+  rt.Window("A")["Label"].SetCaption("after the box");
+}
+void FailingTick(Runtime&) { throw Failure(FailureKind::kOverflow); }
+void StartTimer(Runtime& rt) { rt.Window("A")["Timer"].SetEnabled(true); }
+
+TEST(RuntimeWhileABoxIsOpen, TicksGoOnAndAFailingTickEndsTheGameThere) {
+  FormSpec a{.name = "A"};
+  a.controls = {{.kind = ControlKind::kCommandButton, .name = "Ask", .tab_index = 0},
+                {.kind = ControlKind::kCommandButton, .name = "Start", .tab_index = 1},
+                {.kind = ControlKind::kLabel, .name = "Label"},
+                {.kind = ControlKind::kTimer, .name = "Timer", .enabled = false, .interval = 3000}};
+  const Project project{.forms = {{.spec = a,
+                                   .bindings = {{"Ask", Event::kClick, AskThenWrite},
+                                                {"Start", Event::kClick, StartTimer},
+                                                {"Timer", Event::kTimer, FailingTick}}}}};
+  SlowBoxHost host;
+  Runtime runtime(project, host);
+  host.runtime = &runtime;
+  runtime.Start();
+  Form& form = *runtime.Find("A");
+  runtime.Click(form, form.Find("Start").value());
+  runtime.Click(form, form.Find("Ask").value());
+  EXPECT_EQ(host.seen,
+            (std::vector<std::string>{"box wait", "fatal Overflow", "ended", "closed wait"}));
+  EXPECT_EQ(form.At(form.Find("Label").value()).caption, "") << "the asking handler stopped";
+  EXPECT_EQ(runtime.Fatal(), FailureKind::kOverflow);
+}
+
+}  // namespace
+}  // namespace avtosalon
