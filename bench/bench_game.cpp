@@ -1,0 +1,312 @@
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "forms/project.h"
+#include "shell/headless_host.h"
+#include "shell/runtime.h"
+
+namespace {
+
+using avtosalon::Form;
+using avtosalon::GameProject;
+using avtosalon::HeadlessHost;
+using avtosalon::Runtime;
+
+// One input of a scripted game: a press, a choice in a list, a pasted text or a wait.
+struct Input {
+  enum class Kind { kClick, kSelect, kPaste, kWait } kind;
+  int form = 0;
+  int control = 0;
+  int item = 0;
+  std::string text;
+  std::int64_t milliseconds = 0;
+};
+
+int FormIndex(std::string_view name) {
+  const auto& forms = GameProject().forms;
+  for (std::size_t i = 0; i < forms.size(); ++i) {
+    if (forms[i].spec.name == name) return static_cast<int>(i);
+  }
+  std::fprintf(stderr, "no window %.*s\n", static_cast<int>(name.size()), name.data());
+  std::abort();
+}
+
+int ControlIndex(int form, std::string_view name) {
+  const auto& controls = GameProject().forms[static_cast<std::size_t>(form)].spec.controls;
+  for (std::size_t i = 0; i < controls.size(); ++i) {
+    if (controls[i].name == name) return static_cast<int>(i);
+  }
+  std::fprintf(stderr, "no control %.*s\n", static_cast<int>(name.size()), name.data());
+  std::abort();
+}
+
+class ScriptBuilder {
+ public:
+  ScriptBuilder& Click(std::string_view form, std::string_view control, int times = 1) {
+    for (int i = 0; i < times; ++i) Add(Input::Kind::kClick, form, control);
+    return *this;
+  }
+  ScriptBuilder& Select(std::string_view form, std::string_view list, int item) {
+    Add(Input::Kind::kSelect, form, list).item = item;
+    return *this;
+  }
+  ScriptBuilder& Paste(std::string_view form, std::string_view box, std::string text) {
+    Add(Input::Kind::kPaste, form, box).text = std::move(text);
+    return *this;
+  }
+  ScriptBuilder& Wait(std::int64_t milliseconds) {
+    inputs_.push_back({Input::Kind::kWait, 0, 0, 0, "", milliseconds});
+    return *this;
+  }
+  // Shevrolets bought in «Россия» and sold in «Таджикистан».
+  ScriptBuilder& Trade(int units) {
+    Click("Form1", "Command1").Select("Form2", "List1", 0).Click("Form2", "Command2");
+    Click("Form2", "Option1").Click("Form2", "Label1").Click("Form2", "Command3");
+    Paste("Form2", "Text1", std::to_string(units)).Click("Form2", "Command1");
+    Click("Form1", "Command3").Click("Form3", "Command7").Select("Form3", "List1", 4);
+    return Click("Form3", "Command1", units).Click("Form3", "Command13");
+  }
+  std::vector<Input> Build() { return std::move(inputs_); }
+
+ private:
+  Input& Add(Input::Kind kind, std::string_view form, std::string_view control) {
+    const int f = FormIndex(form);
+    inputs_.push_back({kind, f, ControlIndex(f, control), 0, "", 0});
+    return inputs_.back();
+  }
+  std::vector<Input> inputs_;
+};
+
+// A whole game: a deposit and its interest, two trades and the win.
+const std::vector<Input>& WholeGame() {
+  static const std::vector<Input> inputs = ScriptBuilder()
+                                               .Paste("Form1", "Text1", "5000")
+                                               .Click("Form1", "Command4")
+                                               .Wait(3000)
+                                               .Trade(43)
+                                               .Wait(3000)
+                                               .Trade(159)
+                                               .Click("Form1", "Command7")
+                                               .Build();
+  return inputs;
+}
+
+void Play(Runtime& game, const Input& input) {
+  Form* form = game.FormAt(input.form);
+  switch (input.kind) {
+    case Input::Kind::kClick:
+      game.Click(*form, input.control);
+      break;
+    case Input::Kind::kSelect:
+      game.Select(*form, input.control, input.item);
+      break;
+    case Input::Kind::kPaste:
+      game.Edit(*form, input.control, input.text, static_cast<int>(input.text.size()));
+      break;
+    case Input::Kind::kWait:
+      game.AdvanceClock(input.milliseconds);
+      break;
+  }
+}
+
+// Counts the property writes the game makes, for the baseline to make as many.
+class CountingHost final : public avtosalon::Host {
+ public:
+  void FormCreated(const Form&) override {}
+  void FormVisibilityChanged(const Form&) override { ++writes; }
+  void ControlChanged(const Form&, int, avtosalon::Property) override { ++writes; }
+  void FocusChanged(const Form&) override {}
+  void ShowMessage(const avtosalon::MessageBox&) override {}
+  void ReportFatal(avtosalon::FailureKind) override {}
+  void ProgramEnded() override {}
+  void TimersChanged() override {}
+  avtosalon::Size MeasureText(const avtosalon::FontSpec& font,
+                              std::string_view text) const override {
+    return measure_.MeasureText(font, text);
+  }
+  long long writes = 0;
+
+ private:
+  HeadlessHost measure_;
+};
+
+long long WritesPerGame() {
+  static const long long writes = [] {
+    CountingHost host;
+    Runtime game(GameProject(), host);
+    game.Start();
+    for (const Input& input : WholeGame()) Play(game, input);
+    return host.writes;
+  }();
+  return writes;
+}
+
+void BM_WholeGame(benchmark::State& state) {
+  const std::vector<Input>& inputs = WholeGame();
+  for (auto _ : state) {
+    HeadlessHost host;
+    Runtime game(GameProject(), host);
+    game.Start();
+    for (const Input& input : inputs) Play(game, input);
+    if (!game.Ended() || game.Fatal()) state.SkipWithError("the scripted game was not won");
+    benchmark::DoNotOptimize(game.Now());
+  }
+  state.SetItemsProcessed(state.iterations());
+  state.counters["inputs"] = static_cast<double>(inputs.size());
+  state.counters["writes"] = static_cast<double>(WritesPerGame());
+}
+
+// As many plain caption writes as a whole game makes, into a vector of captions.
+void BM_CaptionWrites(benchmark::State& state) {
+  const long long writes = WritesPerGame();
+  std::vector<std::string> values;
+  for (int i = 0; i < 64; ++i) values.push_back(std::to_string(1000000 + 23000 * i));
+  std::vector<std::string> captions(40);
+  for (auto _ : state) {
+    for (long long i = 0; i < writes; ++i) {
+      captions[static_cast<std::size_t>(i) % captions.size()] =
+          values[static_cast<std::size_t>(i) % values.size()];
+    }
+    benchmark::DoNotOptimize(captions.data());
+    benchmark::ClobberMemory();
+  }
+  state.SetItemsProcessed(state.iterations());
+}
+
+// The runtime's own start: one window without controls created, loaded and shown.
+void BM_EmptyStart(benchmark::State& state) {
+  const avtosalon::Project project{.forms = {{.spec = {.name = "Form1"}}}};
+  for (auto _ : state) {
+    HeadlessHost host;
+    Runtime game(project, host);
+    game.Start();
+    benchmark::DoNotOptimize(game.FormAt(0));
+  }
+  state.SetItemsProcessed(state.iterations());
+}
+
+// A game in the purchase window's quantity step, one Shevrolet at a time.
+void BM_PurchaseClick(benchmark::State& state) {
+  HeadlessHost host;
+  Runtime game(GameProject(), host);
+  game.Start();
+  const std::vector<Input> to_quantity = ScriptBuilder()
+                                             .Click("Form1", "Command1")
+                                             .Select("Form2", "List1", 0)
+                                             .Click("Form2", "Command2")
+                                             .Click("Form2", "Option1")
+                                             .Click("Form2", "Label1")
+                                             .Click("Form2", "Command3")
+                                             .Build();
+  const int form1 = FormIndex("Form1");
+  const int form2 = FormIndex("Form2");
+  const int cash = ControlIndex(form1, "Label1");
+  const int buy = ControlIndex(form2, "Command1");
+  for (auto _ : state) {
+    state.PauseTiming();
+    game.SetCaption(*game.FormAt(form1), cash, "1000000");
+    for (const Input& input : to_quantity) Play(game, input);
+    state.ResumeTiming();
+    game.Click(*game.FormAt(form2), buy);
+  }
+  if (game.FormAt(form2)->Visible()) state.SkipWithError("the purchase did not go through");
+}
+
+// The sales window on offer with a stock that lasts.
+void BM_SaleClick(benchmark::State& state) {
+  HeadlessHost host;
+  Runtime game(GameProject(), host);
+  game.Start();
+  const int form1 = FormIndex("Form1");
+  const int form3 = FormIndex("Form3");
+  game.SetCaption(*game.FormAt(form1), ControlIndex(form1, "Label9"), "2000000000");
+  for (const Input& input : ScriptBuilder()
+                                .Click("Form1", "Command3")
+                                .Click("Form3", "Command7")
+                                .Select("Form3", "List1", 4)
+                                .Build()) {
+    Play(game, input);
+  }
+  const int sell = ControlIndex(form3, "Command1");
+  Form& sales = *game.FormAt(form3);
+  for (auto _ : state) game.Click(sales, sell);
+  if (!sales.At(sell).enabled) state.SkipWithError("the stock ran out");
+}
+
+// The deposit box's Change: the interest worked out and the shortage checked.
+void BM_DepositChange(benchmark::State& state) {
+  HeadlessHost host;
+  Runtime game(GameProject(), host);
+  game.Start();
+  const int form1 = FormIndex("Form1");
+  const int box = ControlIndex(form1, "Text1");
+  Form& main = *game.FormAt(form1);
+  const std::string deposits[] = {"5000", "7000"};
+  std::size_t i = 0;
+  for (auto _ : state) {
+    const std::string& deposit = deposits[i++ % 2];
+    game.Edit(main, box, deposit, static_cast<int>(deposit.size()));
+  }
+}
+
+BENCHMARK(BM_WholeGame);
+BENCHMARK(BM_CaptionWrites);
+BENCHMARK(BM_EmptyStart);
+BENCHMARK(BM_PurchaseClick);
+BENCHMARK(BM_SaleClick);
+BENCHMARK(BM_DepositChange);
+
+// After the usual table: how a whole game compares with its baselines.
+class RatioReporter : public benchmark::ConsoleReporter {
+ public:
+  RatioReporter() : ConsoleReporter(OO_Tabular) {}
+
+  void ReportRuns(const std::vector<Run>& runs) override {
+    for (const Run& run : runs) {
+      if (run.run_type != Run::RT_Iteration || run.iterations == 0 || run.error_occurred) continue;
+      const double time = run.GetAdjustedRealTime();
+      auto [it, inserted] = times_.try_emplace(run.run_name.function_name, time);
+      if (!inserted && time < it->second) it->second = time;
+    }
+    ConsoleReporter::ReportRuns(runs);
+  }
+
+  void Finalize() override {
+    ConsoleReporter::Finalize();
+    const auto game = times_.find("BM_WholeGame");
+    if (game == times_.end()) return;
+    std::printf("whole games per second: %.0f\n", 1e9 / Nanoseconds("BM_WholeGame"));
+    for (const char* baseline : {"BM_CaptionWrites", "BM_EmptyStart"}) {
+      const auto b = times_.find(baseline);
+      if (b == times_.end() || b->second == 0) continue;
+      std::printf("ratio %-14s / %-18s %8.2fx\n", "BM_WholeGame", baseline,
+                  game->second / b->second);
+    }
+  }
+
+ private:
+  double Nanoseconds(const std::string& name) const {
+    const auto it = times_.find(name);
+    return it == times_.end() ? 0 : it->second;
+  }
+  std::map<std::string, double> times_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  RatioReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  benchmark::Shutdown();
+  return 0;
+}

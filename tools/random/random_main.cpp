@@ -1,0 +1,91 @@
+// avtosalon-random --seeds N --steps M [--first-seed S] [--out DIR] [--no-shrink]: plays M random
+// steps for each of N seeds, headless, checking the game after every step. A broken check is
+// shrunk to the shortest steps that show it, written as a scenario file that
+// avtosalon-scenario replays.
+#include <charconv>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <string>
+#include <string_view>
+
+#include "forms/project.h"
+#include "tools/random/run.h"
+
+namespace {
+
+bool Number(std::string_view text, long long& value) {
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  return error == std::errc{} && end == text.data() + text.size() && value >= 0;
+}
+
+int Usage() {
+  std::cerr << "usage: avtosalon-random --seeds N --steps M [--first-seed S] [--out DIR] "
+               "[--no-shrink]\n";
+  return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  using namespace avtosalon;
+  random_play::RunOptions options;
+  std::filesystem::path out = ".";
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view argument = argv[i];
+    long long value = 0;
+    if (argument == "--no-shrink") {
+      options.shrink = false;
+    } else if (i + 1 < argc && argument == "--out") {
+      out = argv[++i];
+    } else if (i + 1 < argc && Number(argv[i + 1], value) &&
+               (argument == "--seeds" || argument == "--steps" || argument == "--first-seed")) {
+      ++i;
+      if (argument == "--seeds") options.seeds = value;
+      if (argument == "--steps") options.steps = value;
+      if (argument == "--first-seed") options.first_seed = static_cast<std::uint64_t>(value);
+    } else {
+      return Usage();
+    }
+  }
+
+  const auto started = std::chrono::steady_clock::now();
+  const random_play::RunResult result = random_play::PlaySeeds(GameProject(), options);
+  const double seconds =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+
+  for (const random_play::FoundFailure& failure : result.failures) {
+    const std::filesystem::path file =
+        out / ("random-seed" + std::to_string(failure.seed) + ".scn");
+    std::ofstream(file, std::ios::binary) << failure.scenario;
+    std::cout << "FAIL seed " << failure.seed << ", game " << failure.game << ", step "
+              << failure.step << ": " << failure.breach.invariant << ": " << failure.breach.detail
+              << "\nshortest steps (" << failure.steps.size() << "), written to " << file.string()
+              << ":\n"
+              << failure.scenario << '\n';
+  }
+
+  const random_play::Tally& t = result.tally;
+  const long long other = t.games - t.by_exit - t.by_close - t.by_win - t.cut_off - t.failures;
+  std::printf("seeds               %lld (from %llu), %lld steps each\n", options.seeds,
+              static_cast<unsigned long long>(options.first_seed), options.steps);
+  std::printf("steps played        %lld (%lld could not be taken)\n", t.steps, t.ignored);
+  std::printf("games               %lld\n", t.games);
+  std::printf("  ended by exit     %lld\n", t.by_exit);
+  std::printf("  ended by close    %lld\n", t.by_close);
+  std::printf("  ended by win      %lld\n", t.by_win);
+  std::printf("  still running     %lld\n", t.cut_off);
+  if (other != 0) std::printf("  ended otherwise   %lld\n", other);
+  std::printf("purchases           %lld\n", t.purchases);
+  std::printf("sales               %lld\n", t.sales);
+  std::printf("deposits            %lld\n", t.deposits);
+  std::printf("interest ticks      %lld\n", t.ticks);
+  std::printf("inexact cash games  %lld\n", t.inexact_games);
+  std::printf("highest cash        %.1f\n", t.top_cash);
+  std::printf("invariant failures  %lld\n", t.failures);
+  std::printf("time                %.2f s (%.0f steps/s)\n", seconds,
+              seconds > 0 ? static_cast<double>(t.steps) / seconds : 0.0);
+  return t.failures == 0 ? 0 : 1;
+}

@@ -1,0 +1,70 @@
+#include "tools/random/scenario_text.h"
+
+#include <type_traits>
+
+namespace avtosalon::random_play {
+namespace {
+
+std::string_view KeyName(scenario::Key key) {
+  switch (key) {
+    case scenario::Key::kBackSpace:
+      return "BackSpace";
+    case scenario::Key::kDelete:
+      return "Delete";
+    case scenario::Key::kHome:
+      return "Home";
+    case scenario::Key::kEnd:
+      return "End";
+    case scenario::Key::kLeft:
+      return "Left";
+    case scenario::Key::kRight:
+      return "Right";
+  }
+  return "";
+}
+
+}  // namespace
+
+scenario::Target TargetOf(const Project& project, int form, int control) {
+  const FormSpec& spec = project.forms[static_cast<std::size_t>(form)].spec;
+  return scenario::Target{form, control,
+                          spec.name + "." + spec.controls[static_cast<std::size_t>(control)].name};
+}
+
+std::string StepLine(const Project& project, const scenario::Action& step) {
+  return std::visit(
+      [&](const auto& action) -> std::string {
+        using T = std::decay_t<decltype(action)>;
+        if constexpr (std::is_same_v<T, scenario::Click>) {
+          return "click " + action.target.name;
+        } else if constexpr (std::is_same_v<T, scenario::Select>) {
+          return "select " + action.target.name + " " + std::to_string(action.item);
+        } else if constexpr (std::is_same_v<T, scenario::Type>) {
+          return "type " + action.target.name + " " + scenario::Quote(action.text);
+        } else if constexpr (std::is_same_v<T, scenario::Paste>) {
+          return "paste " + action.target.name + " " + scenario::Quote(action.text);
+        } else if constexpr (std::is_same_v<T, scenario::Press>) {
+          return "key " + action.target.name + " " + std::string(KeyName(action.key)) +
+                 (action.count == 1 ? "" : " " + std::to_string(action.count));
+        } else if constexpr (std::is_same_v<T, scenario::Close>) {
+          return "close " + project.forms[static_cast<std::size_t>(action.form)].spec.name;
+        } else if constexpr (std::is_same_v<T, scenario::Wait>) {
+          return "wait " + std::to_string(action.milliseconds);
+        } else {
+          return "# (not a player's step)";
+        }
+      },
+      step);
+}
+
+std::string ScenarioText(const Project& project, const std::vector<scenario::Action>& steps,
+                         const std::vector<std::string>& comments,
+                         const std::vector<std::string>& closing) {
+  std::string text;
+  for (const std::string& comment : comments) text += "# " + comment + "\n";
+  for (const scenario::Action& step : steps) text += StepLine(project, step) + "\n";
+  for (const std::string& line : closing) text += line + "\n";
+  return text;
+}
+
+}  // namespace avtosalon::random_play
