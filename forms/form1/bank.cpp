@@ -4,11 +4,12 @@
 namespace avtosalon::form1 {
 namespace {
 
-// A deposit is a whole 32-bit amount of at least 0, after rounding; anything else the
-// player may type on the way to one.
+// A deposit is an amount of at least 0 that rounds into 32 bits; anything else is what the
+// player types on the way to one. "-0.4" rounds to 0 but Ok would pay it out, so the
+// sign is judged on the text as typed.
 std::optional<std::int32_t> Deposit(std::string_view text) {
   const auto deposit = ReadLong(text);
-  if (!deposit.Ok() || *deposit.value < 0) return std::nullopt;
+  if (!deposit.Ok() || *ReadDouble(text).value < 0) return std::nullopt;
   return deposit.value;
 }
 

@@ -37,10 +37,10 @@ void ShowShortage(const FormRef& form) {
   form["Text1"].SetEnabled(false);
 }
 
-// A quantity is a whole 32-bit number of at least 0, after rounding.
+// A quantity is a number of at least 0 that rounds into 32 bits.
 std::optional<std::int32_t> Quantity(std::string_view text) {
   const auto quantity = ReadLong(text);
-  if (!quantity.Ok() || *quantity.value < 0) return std::nullopt;
+  if (!quantity.Ok() || *ReadDouble(text).value < 0) return std::nullopt;
   return quantity.value;
 }
 

@@ -36,6 +36,23 @@ TEST_F(Bank, InterestIsAHundredthRoundedHalfToEven) {
   }
 }
 
+TEST_F(Bank, NoNegativeDepositPaysOut) {
+  for (const char* deposit : {"-1", "-0.4", "-0.5", "-1e-300", "-150"}) {
+    Edit("Form1", "Text1", deposit);
+    EXPECT_EQ(Caption("Form1", "Label15"), "") << deposit;
+    EXPECT_FALSE(Get("Form1", "Command4").enabled) << deposit;
+    Click("Form1", "Command4");
+  }
+  Edit("Form1", "Text1", "-0");
+  EXPECT_TRUE(Get("Form1", "Command4").enabled) << "minus zero is zero";
+  Click("Form1", "Command4");
+  EXPECT_EQ(Caption("Form1", "Label1"), "1000000");
+  // A fraction is deducted as typed.
+  Edit("Form1", "Text1", "0.4");
+  Click("Form1", "Command4");
+  EXPECT_EQ(Caption("Form1", "Label1"), "999999.6");
+}
+
 TEST_F(Bank, ATickWithoutANumberWritesNothing) {
   Edit("Form1", "Text1", "700");
   Click("Form1", "Command4");

