@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "shell/qt/pictures.h"
 #include "shell/qt/qt_host.h"
 
 namespace avtosalon::qt {
@@ -19,7 +20,7 @@ bool IsPressKey(int key) {
 void Site::Clicked() const { host->PlayerClicked(form, control); }
 void Site::Focused() const { host->PlayerFocused(form, control); }
 
-FormWindow::FormWindow(Site site, QColor back, QPixmap picture)
+FormWindow::FormWindow(Site site, QColor back, std::string picture)
     : site_(site), back_(back), picture_(std::move(picture)) {
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -28,7 +29,7 @@ void FormWindow::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), back_);
   // Natural size from the top-left corner: what does not fit is clipped, never stretched.
-  if (!picture_.isNull()) painter.drawPixmap(0, 0, picture_);
+  if (!picture_.empty()) painter.drawPixmap(0, 0, LoadPicture(picture_, devicePixelRatioF()));
 }
 
 void FormWindow::closeEvent(QCloseEvent* event) {
@@ -221,7 +222,7 @@ void FrameWidget::paintEvent(QPaintEvent*) {
 
 PictureWidget::PictureWidget(Site site, QWidget* parent) : ControlWidget(site, parent) {}
 
-void PictureWidget::SetPicture(QPixmap picture) {
+void PictureWidget::SetPicture(std::string picture) {
   picture_ = std::move(picture);
   update();
 }
@@ -234,7 +235,7 @@ void PictureWidget::SetBack(std::optional<QColor> back) {
 void PictureWidget::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   if (back_) painter.fillRect(rect(), *back_);
-  if (!picture_.isNull()) painter.drawPixmap(0, 0, picture_);
+  if (!picture_.empty()) painter.drawPixmap(0, 0, LoadPicture(picture_, devicePixelRatioF()));
 }
 
 void PictureWidget::mousePressEvent(QMouseEvent* event) {

@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QWidget>
+#include <optional>
+#include <string>
 
 namespace avtosalon::qt {
 
@@ -41,7 +43,7 @@ class ControlWidget : public Base {
 // box that asks the game what to do.
 class FormWindow : public QWidget {
  public:
-  FormWindow(Site site, QColor back, QPixmap picture);
+  FormWindow(Site site, QColor back, std::string picture);
   void AllowClose() { closing_allowed_ = true; }
 
  protected:
@@ -51,7 +53,7 @@ class FormWindow : public QWidget {
  private:
   Site site_;
   QColor back_;
-  QPixmap picture_;
+  std::string picture_;  // decoded when first drawn, so a window is quick to create
   bool closing_allowed_ = false;
 };
 
@@ -124,7 +126,8 @@ class FrameWidget : public QWidget {
 class PictureWidget : public ControlWidget<QWidget> {
  public:
   PictureWidget(Site site, QWidget* parent);
-  void SetPicture(QPixmap picture);
+  // The name of a picture resource, decoded when first drawn; empty for none.
+  void SetPicture(std::string picture);
   void SetBack(std::optional<QColor> back);
 
  protected:
@@ -132,7 +135,7 @@ class PictureWidget : public ControlWidget<QWidget> {
   void mousePressEvent(QMouseEvent* event) override;
 
  private:
-  QPixmap picture_;
+  std::string picture_;
   std::optional<QColor> back_;
 };
 

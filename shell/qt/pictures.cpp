@@ -32,7 +32,21 @@ QPixmap Decode(const std::string& name, qreal device_pixel_ratio) {
   return {};
 }
 
+QString Path(const std::string& name) {
+  const QString base = QStringLiteral(":/pictures/") + QString::fromStdString(name);
+  for (const char* suffix : {".svg", ".png", ".gif"}) {
+    if (QFile::exists(base + suffix)) return base + suffix;
+  }
+  return {};
+}
+
 }  // namespace
+
+QSize PictureSize(const std::string& name) {
+  const QString path = Path(name);
+  if (path.endsWith(QStringLiteral(".svg"))) return QSvgRenderer(path).defaultSize();
+  return QImageReader(path).size();
+}
 
 QPixmap LoadPicture(const std::string& name, qreal device_pixel_ratio) {
   // Pictures never change while the game runs; decode each once per screen scale.

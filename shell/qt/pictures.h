@@ -10,5 +10,7 @@ namespace avtosalon::qt {
 // The picture at its natural size, drawn for a screen of the given scale: vector
 // pictures are rendered at that scale so they stay sharp. A missing picture is null.
 QPixmap LoadPicture(const std::string& name, qreal device_pixel_ratio);
+// The natural size in device-independent pixels, read without decoding the picture.
+QSize PictureSize(const std::string& name);
 
 }  // namespace avtosalon::qt

@@ -103,10 +103,8 @@ void QtHost::FormCreated(const Form& form) {
   if (views_.size() <= index) views_.resize(index + 1);
   View& view = views_[index];
   const FormSpec& spec = form.Spec();
-  QPixmap background;
-  if (!spec.picture.empty()) background = LoadPicture(spec.picture, qApp->devicePixelRatio());
   view.window =
-      std::make_unique<FormWindow>(Site{this, form.Index(), -1}, ToQColor(spec.back), background);
+      std::make_unique<FormWindow>(Site{this, form.Index(), -1}, ToQColor(spec.back), spec.picture);
   view.window->setWindowTitle(QString::fromStdString(spec.caption));
   view.window->setFont(ToQFont(spec.font));
   const QRect client = ToPixels(spec.client);
@@ -218,8 +216,8 @@ void QtHost::ApplyGeometry(const Form& form, int index) {
   if (!widget || control.Kind() == ControlKind::kLine) return;
   QRect rect = ToPixels(control.rect);
   if (control.Kind() == ControlKind::kImage && control.picture) {
-    const QPixmap pixmap = LoadPicture(control.picture->resource, qApp->devicePixelRatio());
-    if (!pixmap.isNull()) rect.setSize(pixmap.deviceIndependentSize().toSize());
+    const QSize natural = PictureSize(control.picture->resource);
+    if (natural.isValid()) rect.setSize(natural);
   }
   widget->setGeometry(rect);
 }
@@ -258,9 +256,7 @@ void QtHost::Apply(const Form& form, int index, Property property) {
       break;
     case Property::kPicture:
       if (auto* picture = dynamic_cast<PictureWidget*>(widget)) {
-        picture->SetPicture(control.picture
-                                ? LoadPicture(control.picture->resource, qApp->devicePixelRatio())
-                                : QPixmap());
+        picture->SetPicture(control.picture ? control.picture->resource : std::string());
       }
       ApplyGeometry(form, index);
       break;
