@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "bench/ratios.h"
 #include "forms/project.h"
 #include "shell/headless_host.h"
 #include "shell/runtime.h"
@@ -264,49 +265,14 @@ BENCHMARK(BM_PurchaseClick);
 BENCHMARK(BM_SaleClick);
 BENCHMARK(BM_DepositChange);
 
-// After the usual table: how a whole game compares with its baselines.
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  RatioReporter() : ConsoleReporter(OO_Tabular) {}
-
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& run : runs) {
-      if (run.run_type != Run::RT_Iteration || run.iterations == 0 || run.error_occurred) continue;
-      const double time = run.GetAdjustedRealTime();
-      auto [it, inserted] = times_.try_emplace(run.run_name.function_name, time);
-      if (!inserted && time < it->second) it->second = time;
-    }
-    ConsoleReporter::ReportRuns(runs);
-  }
-
-  void Finalize() override {
-    ConsoleReporter::Finalize();
-    const auto game = times_.find("BM_WholeGame");
-    if (game == times_.end()) return;
-    std::printf("whole games per second: %.0f\n", 1e9 / Nanoseconds("BM_WholeGame"));
-    for (const char* baseline : {"BM_CaptionWrites", "BM_EmptyStart"}) {
-      const auto b = times_.find(baseline);
-      if (b == times_.end() || b->second == 0) continue;
-      std::printf("ratio %-14s / %-18s %8.2fx\n", "BM_WholeGame", baseline,
-                  game->second / b->second);
-    }
-  }
-
- private:
-  double Nanoseconds(const std::string& name) const {
-    const auto it = times_.find(name);
-    return it == times_.end() ? 0 : it->second;
-  }
-  std::map<std::string, double> times_;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  RatioReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  benchmark::Shutdown();
-  return 0;
+  avtosalon::bench::RatioReporter reporter(
+      {{"BM_WholeGame", "BM_CaptionWrites"}, {"BM_WholeGame", "BM_EmptyStart"}});
+  const int status = avtosalon::bench::RunWithRatios(argc, argv, reporter);
+  if (const double game = reporter.Nanoseconds("BM_WholeGame"); game > 0) {
+    std::printf("whole games per second: %.0f\n", 1e9 / game);
+  }
+  return status;
 }

@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "bench/ratios.h"
 #include "game/numeric_text.h"
 
 namespace {
@@ -140,50 +141,15 @@ BENCHMARK(BM_ToChars15);
 BENCHMARK(BM_NumberToTextComputed);
 BENCHMARK(BM_ToChars15Computed);
 
-// Prints, after the usual table, how each function compares with the standard
-// conversion it is built on.
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  RatioReporter() : ConsoleReporter(OO_Tabular) {}
-
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& run : runs) {
-      if (run.run_type != Run::RT_Iteration || run.iterations == 0) continue;
-      const double time = run.GetAdjustedCPUTime();
-      auto [it, inserted] = times_.try_emplace(run.run_name.function_name, time);
-      if (!inserted && time < it->second) it->second = time;
-    }
-    ConsoleReporter::ReportRuns(runs);
-  }
-
-  void Finalize() override {
-    ConsoleReporter::Finalize();
-    const std::pair<const char*, const char*> pairs[] = {
-        {"BM_ReadDouble", "BM_FromCharsDouble"},
-        {"BM_ReadLong", "BM_FromCharsInt"},
-        {"BM_LeadingValue", "BM_FromCharsDouble"},
-        {"BM_NumberToText", "BM_ToChars15"},
-        {"BM_NumberToTextComputed", "BM_ToChars15Computed"},
-    };
-    for (const auto& [ours, standard] : pairs) {
-      const auto a = times_.find(ours);
-      const auto b = times_.find(standard);
-      if (a == times_.end() || b == times_.end() || b->second == 0) continue;
-      std::printf("ratio %-24s / %-22s %5.2fx\n", ours, standard, a->second / b->second);
-    }
-  }
-
- private:
-  std::map<std::string, double> times_;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  RatioReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  benchmark::Shutdown();
-  return 0;
+  avtosalon::bench::RatioReporter reporter({
+      {"BM_ReadDouble", "BM_FromCharsDouble"},
+      {"BM_ReadLong", "BM_FromCharsInt"},
+      {"BM_LeadingValue", "BM_FromCharsDouble"},
+      {"BM_NumberToText", "BM_ToChars15"},
+      {"BM_NumberToTextComputed", "BM_ToChars15Computed"},
+  });
+  return avtosalon::bench::RunWithRatios(argc, argv, reporter);
 }
