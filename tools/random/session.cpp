@@ -9,6 +9,13 @@
 namespace avtosalon::random_play {
 namespace {
 
+// Money moved on a text the player could not read as an amount.
+Breach Unreadable(const std::string& what, const std::string& text) {
+  return Breach{"unreadable",
+                what + " " + scenario::Quote(text) + ", which is not a number",
+                {"print Form1.Label1.Caption"}};
+}
+
 constexpr double kGoal = 10000000;
 
 std::optional<double> Read(const std::string& text) {
@@ -166,10 +173,7 @@ bool Session::Take(const scenario::Click& step) {
     const auto charge = Read(total);
     const auto price = Read(unit_price);
     if (!charge) {
-      breach_ = Breach{"unreadable",
-                       "a purchase went through with the total " + scenario::Quote(total) +
-                           ", which is not a number",
-                       {"print Form1.Label1.Caption"}};
+      breach_ = Unreadable("a purchase went through with the total", total);
       return true;
     }
     ledger_.Pay(*charge);
@@ -205,10 +209,7 @@ bool Session::Take(const scenario::Click& step) {
     ++tally_.deposits;
     const auto amount = Read(deposit);
     if (!amount) {
-      breach_ = Breach{"unreadable",
-                       "a deposit went through with the text " + scenario::Quote(deposit) +
-                           ", which is not a number",
-                       {"print Form1.Label1.Caption"}};
+      breach_ = Unreadable("a deposit went through with the text", deposit);
       return true;
     }
     ledger_.Pay(*amount);
