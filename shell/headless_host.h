@@ -9,14 +9,6 @@
 
 namespace avtosalon {
 
-// What a host shows the player, in the order it happens.
-struct HostEvent {
-  enum class Kind { kMessage, kFatal, kEnded };
-  Kind kind = Kind::kMessage;
-  MessageBox message;     // kMessage
-  FailureKind failure{};  // kFatal
-};
-
 // No display: message boxes are recorded and answered OK at once, and the clock
 // moves only when the caller advances it.
 class HeadlessHost final : public Host {

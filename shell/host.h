@@ -9,6 +9,14 @@ namespace avtosalon {
 
 class Form;
 
+// What a host shows the player, in the order it happens.
+struct HostEvent {
+  enum class Kind { kMessage, kFatal, kEnded };
+  Kind kind = Kind::kMessage;
+  MessageBox message;     // kMessage
+  FailureKind failure{};  // kFatal
+};
+
 // What the runtime needs of the world around it: a screen, message boxes, a way to
 // end. The Qt host shows real windows; the headless host records and answers.
 class Host {

@@ -9,7 +9,6 @@
 #include <utility>
 #include <vector>
 
-#include "shell/headless_host.h"
 #include "shell/host.h"
 #include "shell/runtime.h"
 

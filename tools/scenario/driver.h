@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "shell/headless_host.h"
+#include "shell/host.h"
 #include "shell/runtime.h"
 #include "tools/scenario/script.h"
 

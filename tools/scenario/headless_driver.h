@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "shell/headless_host.h"
 #include "tools/scenario/driver.h"
 
 namespace avtosalon::scenario {
