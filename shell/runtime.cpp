@@ -1,21 +1,11 @@
 #include "shell/runtime.h"
 
 #include <algorithm>
-#include <limits>
+
+#include "shell/property_rules.h"
 
 namespace avtosalon {
 namespace {
-
-[[noreturn]] void CallFailed() { throw Failure(FailureKind::kCallFailure); }
-
-bool HasCaption(ControlKind kind) {
-  return kind == ControlKind::kLabel || kind == ControlKind::kCommandButton ||
-         kind == ControlKind::kOptionButton || kind == ControlKind::kFrame;
-}
-
-bool HasPicture(ControlKind kind) {
-  return kind == ControlKind::kImage || kind == ControlKind::kPictureBox;
-}
 
 // Keeps track of how deep the running handler is nested, so only the outermost
 // dispatch catches a failure.
@@ -31,46 +21,6 @@ class DepthGuard {
 };
 
 }  // namespace
-
-// --- ControlRef / FormRef ---------------------------------------------------
-
-std::string ControlRef::Caption() const {
-  if (!HasCaption(Get().Kind())) CallFailed();
-  return Get().caption;
-}
-void ControlRef::SetCaption(std::string_view caption) const {
-  runtime_->SetCaption(*form_, index_, caption);
-}
-std::string ControlRef::Text() const {
-  if (Get().Kind() != ControlKind::kTextBox) CallFailed();
-  return Get().caption;
-}
-void ControlRef::SetText(std::string_view text) const { runtime_->SetText(*form_, index_, text); }
-bool ControlRef::Visible() const { return Get().visible; }
-void ControlRef::SetVisible(bool visible) const { runtime_->SetVisible(*form_, index_, visible); }
-bool ControlRef::Enabled() const { return Get().enabled; }
-void ControlRef::SetEnabled(bool enabled) const { runtime_->SetEnabled(*form_, index_, enabled); }
-int ControlRef::ListIndex() const {
-  if (Get().Kind() != ControlKind::kListBox) CallFailed();
-  return Get().list_index;
-}
-PictureRef ControlRef::Picture() const {
-  if (!HasPicture(Get().Kind())) CallFailed();
-  return Get().picture;
-}
-void ControlRef::SetPicture(PictureRef picture) const {
-  runtime_->SetPicture(*form_, index_, std::move(picture));
-}
-
-ControlRef FormRef::operator[](std::string_view control) const {
-  const auto index = form_->Find(control);
-  if (!index) CallFailed();
-  return ControlRef(*runtime_, *form_, *index);
-}
-void FormRef::Show() const { runtime_->ShowForm(*form_); }
-void FormRef::Hide() const { runtime_->HideForm(*form_); }
-
-// --- Runtime ----------------------------------------------------------------
 
 Runtime::Runtime(const Project& project, Host& host) : project_(project), host_(host) {
   forms_.resize(project.forms.size());
@@ -283,131 +233,6 @@ void Runtime::HideForm(Form& form) {
   if (!form.Visible()) return;
   form.SetVisible(false);
   host_.FormVisibilityChanged(form);
-}
-
-// --- Input ----------------------------------------------------------------------
-
-bool Runtime::MoveFocus(Form& form, int control) {
-  if (ended_ || !form.CanFocus(control)) return false;
-  if (form.Focus() != control) {
-    form.SetFocus(control);
-    host_.FocusChanged(form);
-  }
-  return true;
-}
-
-bool Runtime::Tab(Form& form, bool backwards) {
-  if (ended_ || !form.Visible()) return false;
-  const auto order = form.TabOrder();
-  if (order.empty()) return false;
-  auto at = std::ranges::find(order, form.Focus());
-  std::ptrdiff_t next = 0;
-  if (at != order.end()) {
-    const auto size = static_cast<std::ptrdiff_t>(order.size());
-    next = ((at - order.begin()) + (backwards ? size - 1 : 1)) % size;
-  }
-  return MoveFocus(form, order[static_cast<std::size_t>(next)]);
-}
-
-bool Runtime::Click(Form& form, int control) {
-  if (ended_ || !form.Reachable(control)) return false;
-  Control& c = form.At(control);
-  if (c.Kind() == ControlKind::kListBox || c.Kind() == ControlKind::kTimer ||
-      c.Kind() == ControlKind::kLine) {
-    return false;
-  }
-  if (form.TakesFocus(control)) MoveFocus(form, control);
-  if (c.Kind() == ControlKind::kOptionButton) {
-    for (int i = 0; i < static_cast<int>(form.Controls().size()); ++i) {
-      Control& other = form.At(i);
-      if (other.Kind() != ControlKind::kOptionButton || other.container != c.container) continue;
-      const bool chosen = i == control;
-      if (other.value == chosen) continue;
-      other.value = chosen;
-      host_.ControlChanged(form, i, Property::kValue);
-    }
-  }
-  if (c.Kind() == ControlKind::kTextBox) return true;
-  Raise(form, control, Event::kClick);
-  return true;
-}
-
-bool Runtime::Select(Form& form, int list, int item) {
-  if (ended_ || !form.Reachable(list)) return false;
-  Control& c = form.At(list);
-  if (c.Kind() != ControlKind::kListBox || item < 0 || item >= static_cast<int>(c.items.size())) {
-    return false;
-  }
-  MoveFocus(form, list);
-  SetListIndex(form, list, item);
-  Raise(form, list, Event::kClick);
-  return true;
-}
-
-bool Runtime::Edit(Form& form, int box, std::string_view text, int caret) {
-  if (ended_ || !form.Reachable(box) || form.At(box).Kind() != ControlKind::kTextBox) {
-    return false;
-  }
-  MoveFocus(form, box);
-  Control& c = form.At(box);
-  if (c.caption != text) {
-    c.caption = std::string(text);
-    c.caret = std::clamp(caret, 0, static_cast<int>(text.size()));
-    host_.ControlChanged(form, box, Property::kText);
-    Raise(form, box, Event::kChange);
-  } else {
-    c.caret = std::clamp(caret, 0, static_cast<int>(text.size()));
-  }
-  return true;
-}
-
-bool Runtime::Close(Form& form) {
-  if (ended_ || !form.Visible()) return false;
-  const std::string& as = project_.forms[static_cast<std::size_t>(form.Index())].close_as;
-  if (as.empty()) {
-    End();
-    return true;
-  }
-  const auto control = form.Find(as);
-  if (!control) return false;
-  Raise(form, *control, Event::kClick);
-  return true;
-}
-
-// --- Clock ----------------------------------------------------------------------
-
-void Runtime::ScheduleTimer(const Form& form, int control) {
-  const Control& c = form.At(control);
-  if (c.Kind() != ControlKind::kTimer) return;
-  const TimerKey key{form.Index(), control};
-  if (c.enabled && c.interval > 0 && !ended_) {
-    due_[key] = now_ + c.interval;
-  } else {
-    due_.erase(key);
-  }
-}
-
-std::optional<std::int64_t> Runtime::MillisecondsToNextTick() const {
-  if (due_.empty()) return std::nullopt;
-  const auto earliest = std::ranges::min_element(due_, {}, [](const auto& e) { return e.second; });
-  return std::max<std::int64_t>(0, earliest->second - now_);
-}
-
-void Runtime::AdvanceClock(std::int64_t milliseconds) {
-  const std::int64_t target = now_ + std::max<std::int64_t>(0, milliseconds);
-  while (!ended_ && !due_.empty()) {
-    // std::map orders by window, then control, so ties go in creation order.
-    const auto earliest =
-        std::ranges::min_element(due_, {}, [](const auto& e) { return e.second; });
-    if (earliest->second > target) break;
-    const auto [form_index, control] = earliest->first;
-    now_ = earliest->second;
-    Form& form = *forms_[static_cast<std::size_t>(form_index)];
-    earliest->second += form.At(control).interval;
-    Raise(form, control, Event::kTimer, /*boundary=*/true);
-  }
-  now_ = target;
-  host_.TimersChanged();
 }
 
 }  // namespace avtosalon

@@ -1,0 +1,41 @@
+#include <algorithm>
+
+#include "shell/runtime.h"
+
+namespace avtosalon {
+
+void Runtime::ScheduleTimer(const Form& form, int control) {
+  const Control& c = form.At(control);
+  if (c.Kind() != ControlKind::kTimer) return;
+  const TimerKey key{form.Index(), control};
+  if (c.enabled && c.interval > 0 && !ended_) {
+    due_[key] = now_ + c.interval;
+  } else {
+    due_.erase(key);
+  }
+}
+
+std::optional<std::int64_t> Runtime::MillisecondsToNextTick() const {
+  if (due_.empty()) return std::nullopt;
+  const auto earliest = std::ranges::min_element(due_, {}, [](const auto& e) { return e.second; });
+  return std::max<std::int64_t>(0, earliest->second - now_);
+}
+
+void Runtime::AdvanceClock(std::int64_t milliseconds) {
+  const std::int64_t target = now_ + std::max<std::int64_t>(0, milliseconds);
+  while (!ended_ && !due_.empty()) {
+    // std::map orders by window, then control, so ties go in creation order.
+    const auto earliest =
+        std::ranges::min_element(due_, {}, [](const auto& e) { return e.second; });
+    if (earliest->second > target) break;
+    const auto [form_index, control] = earliest->first;
+    now_ = earliest->second;
+    Form& form = *forms_[static_cast<std::size_t>(form_index)];
+    earliest->second += form.At(control).interval;
+    Raise(form, control, Event::kTimer, /*boundary=*/true);
+  }
+  now_ = target;
+  host_.TimersChanged();
+}
+
+}  // namespace avtosalon
