@@ -12,19 +12,6 @@
 namespace avtosalon::qt {
 namespace {
 
-// Runs a block with the widgets' own signals taken as the game's writes, not input.
-class Applying {
- public:
-  explicit Applying(bool& flag) : flag_(flag), was_(flag) { flag_ = true; }
-  Applying(const Applying&) = delete;
-  Applying& operator=(const Applying&) = delete;
-  ~Applying() { flag_ = was_; }
-
- private:
-  bool& flag_;
-  bool was_;
-};
-
 void Paint(QWidget* widget, const Control& control, QPalette::ColorRole back_role,
            QPalette::ColorRole fore_role) {
   // Qt hands a parent's colours down to its children; a control without colours of its
@@ -43,10 +30,6 @@ void Paint(QWidget* widget, const Control& control, QPalette::ColorRole back_rol
   if (control.spec->back)
     palette.setColor(QPalette::Disabled, back_role, ToQColor(*control.spec->back));
   widget->setPalette(palette);
-}
-
-int Utf8Offset(const QString& text, int utf16_offset) {
-  return static_cast<int>(text.left(utf16_offset).toUtf8().size());
 }
 
 QMessageBox::Icon IconFor(int style) {
@@ -351,74 +334,6 @@ Size QtHost::MeasureText(const FontSpec& font, std::string_view text) const {
   const QFontMetrics metrics(ToQFont(font));
   const QString q = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
   return Size{metrics.horizontalAdvance(q) * kUnitsPerPixel, metrics.height() * kUnitsPerPixel};
-}
-
-// --- The player's input -----------------------------------------------------------
-
-void QtHost::PlayerClicked(int form_index, int control) {
-  Form* form = FormAt(form_index);
-  if (applying_ || !form) return;
-  SyncClock();
-  runtime_->Click(*form, control);
-  Applying applying(applying_);
-  if (!runtime_->Ended()) Apply(*form, control, Property::kValue);
-}
-
-void QtHost::PlayerSelected(int form_index, int list, int item) {
-  Form* form = FormAt(form_index);
-  if (applying_ || !form) return;
-  SyncClock();
-  runtime_->Select(*form, list, item);
-  Applying applying(applying_);
-  if (!runtime_->Ended()) Apply(*form, list, Property::kListIndex);
-}
-
-void QtHost::PlayerEdited(int form_index, int box, const QString& text, int cursor) {
-  Form* form = FormAt(form_index);
-  if (applying_ || !form) return;
-  SyncClock();
-  runtime_->Edit(*form, box, text.toStdString(), Utf8Offset(text, cursor));
-  if (runtime_->Ended()) return;
-  // The game may have refused the edit, or written the box itself.
-  auto* line = dynamic_cast<QLineEdit*>(Widget(form_index, box));
-  const QString now = QString::fromStdString(form->At(box).caption);
-  if (line && line->text() != now) {
-    Applying applying(applying_);
-    line->setText(now);
-  }
-}
-
-void QtHost::PlayerFocused(int form_index, int control) {
-  Form* form = FormAt(form_index);
-  if (applying_ || !form || runtime_->Ended()) return;
-  if (!runtime_->MoveFocus(*form, control)) {
-    Applying applying(applying_);
-    ApplyFocus(*form);
-  }
-}
-
-void QtHost::PlayerClosed(int form_index) {
-  Form* form = FormAt(form_index);
-  if (applying_ || !form) return;
-  SyncClock();
-  runtime_->Close(*form);
-}
-
-void QtHost::PlayerChoseNeighbour(int form_index, int option, bool backwards) {
-  Form* form = FormAt(form_index);
-  if (applying_ || !form) return;
-  std::vector<int> group;
-  for (const int i : form->TabOrder()) {
-    const Control& c = form->At(i);
-    if (c.Kind() == ControlKind::kOptionButton && c.container == form->At(option).container) {
-      group.push_back(i);
-    }
-  }
-  const auto at = std::ranges::find(group, option);
-  if (group.empty() || at == group.end()) return;
-  const auto size = static_cast<std::ptrdiff_t>(group.size());
-  const std::ptrdiff_t next = ((at - group.begin()) + (backwards ? size - 1 : 1)) % size;
-  PlayerClicked(form_index, group[static_cast<std::size_t>(next)]);
 }
 
 }  // namespace avtosalon::qt

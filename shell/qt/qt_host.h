@@ -63,6 +63,19 @@ class QtHost final : public Host {
   std::optional<std::pair<int, int>> ControlOf(const QWidget* widget) const;
 
  private:
+  // Runs a block with the widgets' own signals taken as the game's writes, not input.
+  class Applying {
+   public:
+    explicit Applying(bool& flag) : flag_(flag), was_(flag) { flag_ = true; }
+    Applying(const Applying&) = delete;
+    Applying& operator=(const Applying&) = delete;
+    ~Applying() { flag_ = was_; }
+
+   private:
+    bool& flag_;
+    bool was_;
+  };
+
   struct View {
     std::unique_ptr<FormWindow> window;
     std::vector<QWidget*> widgets;  // owned by the window; null for timers
