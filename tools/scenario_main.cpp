@@ -9,12 +9,26 @@
 #include "tools/scenario/player.h"
 #include "tools/scenario/qt_driver.h"
 
+namespace {
+
+constexpr const char* kUsage =
+    "usage: avtosalon-scenario [--gui] FILE...\n"
+    "Plays each scenario FILE from a fresh start of the game, headless or, with --gui, in\n"
+    "real windows, and reports every check that did not hold. Exit status: 0 when every\n"
+    "check held, 1 when one did not, 2 when a file cannot be read.\n";
+
+}  // namespace
+
 int main(int argc, char** argv) {
   using namespace avtosalon;
   bool gui = false;
   std::vector<std::string> files;
   for (int i = 1; i < argc; ++i) {
     const std::string_view argument = argv[i];
+    if (argument == "--help" || argument == "-h") {
+      std::cout << kUsage;
+      return 0;
+    }
     if (argument == "--gui") {
       gui = true;
     } else {
@@ -22,7 +36,7 @@ int main(int argc, char** argv) {
     }
   }
   if (files.empty()) {
-    std::cerr << "usage: avtosalon-scenario [--gui] FILE...\n";
+    std::cerr << kUsage;
     return 2;
   }
 
