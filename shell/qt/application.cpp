@@ -67,7 +67,9 @@ void UseUtf8Characters() {
   // LC_ALL outranks LC_CTYPE, so it is replaced only when it is the one in force.
   const char* all = std::getenv("LC_ALL");
   setenv(all != nullptr && *all != '\0' ? "LC_ALL" : "LC_CTYPE", "C.UTF-8", 1);
-  std::setlocale(LC_ALL, "");
+  // Qt sets the locale from the environment again; where the environment names a locale that
+  // is not installed, that fails and leaves this one in place.
+  std::setlocale(LC_CTYPE, "C.UTF-8");
 }
 
 std::unique_ptr<QApplication> OpenApplication(int& argc, char** argv, const char* program) {
