@@ -5,7 +5,7 @@
 
 #include "game/catalogue.h"
 #include "shell/form.h"
-#include "shell/project.h"
+#include "shell/description.h"
 
 namespace avtosalon::random_play {
 

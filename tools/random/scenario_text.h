@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/project.h"
+#include "shell/description.h"
 #include "tools/scenario/script.h"
 
 // The random player's steps written as the scenario player reads them.

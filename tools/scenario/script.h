@@ -6,7 +6,7 @@
 #include <variant>
 #include <vector>
 
-#include "shell/project.h"
+#include "shell/description.h"
 
 // A scenario is what a player does and what they should see, one step a line.
 namespace avtosalon::scenario {
