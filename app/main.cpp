@@ -4,6 +4,7 @@
 #include "forms/project.h"
 #include "shell/qt/application.h"
 #include "shell/qt/qt_host.h"
+#include "shell/runtime.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);

@@ -10,6 +10,9 @@
 #include <vector>
 
 #include "bench/ratios.h"
+#include "forms/form1/form1.h"
+#include "forms/form2/form2.h"
+#include "forms/form3/form3.h"
 #include "forms/project.h"
 #include "shell/headless_host.h"
 #include "shell/runtime.h"
@@ -101,19 +104,18 @@ const std::vector<Input>& WholeGame() {
 }
 
 void Play(Runtime& game, const Input& input) {
-  Form* form = game.FormAt(input.form);
   switch (input.kind) {
     case Input::Kind::kClick:
-      game.Click(*form, input.control);
+      game.Click(input.form, input.control);
       break;
     case Input::Kind::kSelect:
-      game.Select(*form, input.control, input.item);
+      game.Select(input.form, input.control, input.item);
       break;
     case Input::Kind::kPaste:
-      game.Edit(*form, input.control, input.text, static_cast<int>(input.text.size()));
+      game.Edit(input.form, input.control, input.text, static_cast<int>(input.text.size()));
       break;
     case Input::Kind::kWait:
-      game.AdvanceClock(input.milliseconds);
+      game.AdvanceClockTo(game.Clock() + input.milliseconds);
       break;
   }
 }
@@ -126,9 +128,9 @@ class CountingHost final : public avtosalon::Host {
   void ControlChanged(const Form&, int, avtosalon::Property) override { ++writes; }
   void FocusChanged(const Form&) override {}
   void ShowMessage(const avtosalon::MessageBox&) override {}
-  void ReportFatal(avtosalon::FailureKind) override {}
   void ProgramEnded() override {}
-  void TimersChanged() override {}
+  std::optional<std::int64_t> Now() const override { return std::nullopt; }
+  void TimersChanged(std::optional<std::int64_t>) override {}
   avtosalon::Size MeasureText(const avtosalon::FontSpec& font,
                               std::string_view text) const override {
     return measure_.MeasureText(font, text);
@@ -207,18 +209,18 @@ void BM_PurchaseClick(benchmark::State& state) {
                                              .Click("Form2", "Label1")
                                              .Click("Form2", "Command3")
                                              .Build();
-  const int form1 = FormIndex("Form1");
-  const int form2 = FormIndex("Form2");
-  const int cash = ControlIndex(form1, "Label1");
-  const int buy = ControlIndex(form2, "Command1");
+  const avtosalon::Label& cash = game.Handles<avtosalon::form1::Main>()->cash;
+  for (const Input& input : to_quantity) Play(game, input);  // creates the purchase window
+  const avtosalon::form2::Purchase& purchase = *game.Handles<avtosalon::form2::Purchase>();
+  game.Click(purchase.back.FormIndex(), purchase.back.Index());
   for (auto _ : state) {
     state.PauseTiming();
-    game.SetCaption(*game.FormAt(form1), cash, "1000000");
+    cash.SetCaption("1000000");
     for (const Input& input : to_quantity) Play(game, input);
     state.ResumeTiming();
-    game.Click(*game.FormAt(form2), buy);
+    game.Click(purchase.buy.FormIndex(), purchase.buy.Index());
   }
-  if (game.FormAt(form2)->Visible()) state.SkipWithError("the purchase did not go through");
+  if (purchase.window.Visible()) state.SkipWithError("the purchase did not go through");
 }
 
 // The sales window on offer with a stock that lasts.
@@ -226,9 +228,7 @@ void BM_SaleClick(benchmark::State& state) {
   HeadlessHost host;
   Runtime game(GameProject(), host);
   game.Start();
-  const int form1 = FormIndex("Form1");
-  const int form3 = FormIndex("Form3");
-  game.SetCaption(*game.FormAt(form1), ControlIndex(form1, "Label9"), "2000000000");
+  game.Handles<avtosalon::form1::Main>()->fleet[0].SetCaption("2000000000");
   for (const Input& input : ScriptBuilder()
                                 .Click("Form1", "Command3")
                                 .Click("Form3", "Command7")
@@ -236,10 +236,9 @@ void BM_SaleClick(benchmark::State& state) {
                                 .Build()) {
     Play(game, input);
   }
-  const int sell = ControlIndex(form3, "Command1");
-  Form& sales = *game.FormAt(form3);
-  for (auto _ : state) game.Click(sales, sell);
-  if (!sales.At(sell).enabled) state.SkipWithError("the stock ran out");
+  const avtosalon::Button& sell = game.Handles<avtosalon::form3::Sales>()->columns[0].sell;
+  for (auto _ : state) game.Click(sell.FormIndex(), sell.Index());
+  if (!sell.State().enabled) state.SkipWithError("the stock ran out");
 }
 
 // The deposit box's Change: the interest worked out and the shortage checked.
@@ -247,14 +246,12 @@ void BM_DepositChange(benchmark::State& state) {
   HeadlessHost host;
   Runtime game(GameProject(), host);
   game.Start();
-  const int form1 = FormIndex("Form1");
-  const int box = ControlIndex(form1, "Text1");
-  Form& main = *game.FormAt(form1);
+  const avtosalon::TextBox& box = game.Handles<avtosalon::form1::Main>()->bank.deposit;
   const std::string deposits[] = {"5000", "7000"};
   std::size_t i = 0;
   for (auto _ : state) {
     const std::string& deposit = deposits[i++ % 2];
-    game.Edit(main, box, deposit, static_cast<int>(deposit.size()));
+    game.Edit(box.FormIndex(), box.Index(), deposit, static_cast<int>(deposit.size()));
   }
 }
 

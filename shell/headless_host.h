@@ -6,7 +6,7 @@ namespace avtosalon {
 
 // No display: message boxes are answered OK at once, and the clock moves only when the
 // caller advances it. What the player would see is read from the runtime's GameState.
-class HeadlessHost final : public Host {
+class HeadlessHost : public Host {
  public:
   void FormCreated(const Form&) override {}
   void FormVisibilityChanged(const Form&) override {}

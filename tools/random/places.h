@@ -4,8 +4,8 @@
 #include <optional>
 
 #include "game/catalogue.h"
-#include "shell/form.h"
 #include "shell/description.h"
+#include "shell/form.h"
 
 namespace avtosalon::random_play {
 
