@@ -13,9 +13,9 @@
 #include "tools/random/chooser.h"
 #include "tools/random/random_player.h"
 #include "tools/random/run.h"
-#include "tools/random/scenario_text.h"
 #include "tools/scenario/headless_driver.h"
 #include "tools/scenario/player.h"
+#include "tools/scenario/script_writer.h"
 
 namespace avtosalon::random_play {
 namespace {
@@ -181,7 +181,7 @@ TEST(Oracle, WrittenStepsReplayAlike) {
       session.Do(*step);
       steps.push_back(std::move(*step));
     }
-    const std::string text = ScenarioText(project, steps, {}, {});
+    const std::string text = scenario::ScenarioText(project, steps, {}, {});
     const scenario::ParseResult parsed = scenario::Parse("random.scn", text, project);
     ASSERT_TRUE(parsed.script) << parsed.error;
     ASSERT_EQ(parsed.script->steps.size(), steps.size());
@@ -228,8 +228,8 @@ TEST(Oracle, DepositsOfAnyFormKeepTheRecord) {
   };
   for (const auto& [deposits, exact] : cases) {
     Session session(project, places);
-    const auto box = TargetOf(project, places.form1, places.deposit);
-    const auto ok = TargetOf(project, places.form1, places.ok);
+    const auto box = scenario::TargetOf(project, places.form1, places.deposit);
+    const auto ok = scenario::TargetOf(project, places.form1, places.ok);
     long long taken = 0;
     for (const std::string& deposit : deposits) {
       session.Do(scenario::Paste{box, deposit});
