@@ -6,6 +6,7 @@
 
 #include "shell/form.h"
 #include "shell/picture.h"
+#include "shell/property_rules.h"
 
 namespace avtosalon {
 
@@ -32,9 +33,9 @@ class ControlHandle {
  public:
   ControlHandle() = default;
   ControlHandle(PropertyWriter& writer, Form& form, int index)
-      : writer_(&writer), form_(&form), index_(index) {}
+      : writer_(&writer), form_(&form), form_index_(form.Index()), index_(index) {}
 
-  int FormIndex() const { return form_->Index(); }
+  int FormIndex() const { return form_index_; }
   int Index() const { return index_; }
   const Control& State() const { return form_->At(index_); }
 
@@ -56,6 +57,7 @@ class ControlHandle {
  private:
   PropertyWriter* writer_ = nullptr;
   Form* form_ = nullptr;
+  int form_index_ = -1;
   int index_ = -1;
 };
 
@@ -139,8 +141,9 @@ class Timer : public ControlHandle {
 class WindowHandle {
  public:
   WindowHandle() = default;
-  WindowHandle(PropertyWriter& writer, Form& form) : writer_(&writer), form_(&form) {}
-  int FormIndex() const { return form_->Index(); }
+  WindowHandle(PropertyWriter& writer, Form& form)
+      : writer_(&writer), form_(&form), form_index_(form.Index()) {}
+  int FormIndex() const { return form_index_; }
   void Show() const { writer_->ShowForm(*form_); }
   void Hide() const { writer_->HideForm(*form_); }
   bool Visible() const { return form_->Visible(); }
@@ -148,6 +151,7 @@ class WindowHandle {
  private:
   PropertyWriter* writer_ = nullptr;
   Form* form_ = nullptr;
+  int form_index_ = -1;
 };
 
 // Finds a window's controls by their table names when the window is created. A name
@@ -172,6 +176,22 @@ class Resolver {
 template <typename W>
 std::any FindHandles(const Resolver& find) {
   return W(find);
+}
+
+// The writer behind handles that belong to no game; any write through it is a failed call.
+PropertyWriter& NoGameWriter();
+
+// Where W's controls sit in the project's tables, found without a game: for tools that
+// plan input by window and control index. Only FormIndex() and Index() may be read.
+template <typename W>
+W IndicesOf(const Project& project) {
+  for (std::size_t i = 0; i < project.forms.size(); ++i) {
+    if (project.forms[i].spec.name != W::kName) continue;
+    std::int32_t next_handle = 1;
+    Form form(project.forms[i], static_cast<int>(i), next_handle);
+    return W(Resolver(NoGameWriter(), form));
+  }
+  CallFailed();
 }
 
 }  // namespace avtosalon

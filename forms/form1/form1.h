@@ -41,9 +41,6 @@ struct Main {
 FormSpec Layout();
 FormDescription Description();
 
-// "Label9" to "Label14": the number of units owned of model 1 to 6.
-std::string FleetCounter(int model);
-
 void FormLoad(Program& rt);
 void Command1Click(Program& rt);  // "Покупать>>"
 void Command2Click(Program& rt);  // "Выход"

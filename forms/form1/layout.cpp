@@ -7,6 +7,9 @@ namespace {
 
 using namespace design;
 
+// "Label9" to "Label14": the number of units owned of model 1 to 6.
+std::string FleetCounter(int model) { return "Label" + std::to_string(model + 8); }
+
 constexpr int kRowWidths[kModelCount] = {2055, 2055, 1455, 855, 1815, 855};
 
 // One row per model: its caption and, right of the first line, its fleet counter.
@@ -180,8 +183,6 @@ void AddBankPanel(std::vector<ControlSpec>& controls) {
 }
 
 }  // namespace
-
-std::string FleetCounter(int model) { return "Label" + std::to_string(model + 8); }
 
 Main::Main(const Resolver& find)
     : window(find.Window()),
