@@ -19,6 +19,7 @@
 
 namespace {
 
+using avtosalon::ControlHandle;
 using avtosalon::Form;
 using avtosalon::GameProject;
 using avtosalon::HeadlessHost;
@@ -34,36 +35,32 @@ struct Input {
   std::int64_t milliseconds = 0;
 };
 
-int FormIndex(std::string_view name) {
-  const auto& forms = GameProject().forms;
-  for (std::size_t i = 0; i < forms.size(); ++i) {
-    if (forms[i].spec.name == name) return static_cast<int>(i);
-  }
-  std::fprintf(stderr, "no window %.*s\n", static_cast<int>(name.size()), name.data());
-  std::abort();
+// The windows' controls by name, as indices into the game's tables.
+const avtosalon::form1::Main& main() {
+  static const auto handles = avtosalon::IndicesOf<avtosalon::form1::Main>(GameProject());
+  return handles;
 }
-
-int ControlIndex(int form, std::string_view name) {
-  const auto& controls = GameProject().forms[static_cast<std::size_t>(form)].spec.controls;
-  for (std::size_t i = 0; i < controls.size(); ++i) {
-    if (controls[i].name == name) return static_cast<int>(i);
-  }
-  std::fprintf(stderr, "no control %.*s\n", static_cast<int>(name.size()), name.data());
-  std::abort();
+const avtosalon::form2::Purchase& purchase() {
+  static const auto handles = avtosalon::IndicesOf<avtosalon::form2::Purchase>(GameProject());
+  return handles;
+}
+const avtosalon::form3::Sales& sales() {
+  static const auto handles = avtosalon::IndicesOf<avtosalon::form3::Sales>(GameProject());
+  return handles;
 }
 
 class ScriptBuilder {
  public:
-  ScriptBuilder& Click(std::string_view form, std::string_view control, int times = 1) {
-    for (int i = 0; i < times; ++i) Add(Input::Kind::kClick, form, control);
+  ScriptBuilder& Click(const ControlHandle& control, int times = 1) {
+    for (int i = 0; i < times; ++i) Add(Input::Kind::kClick, control);
     return *this;
   }
-  ScriptBuilder& Select(std::string_view form, std::string_view list, int item) {
-    Add(Input::Kind::kSelect, form, list).item = item;
+  ScriptBuilder& Select(const ControlHandle& list, int item) {
+    Add(Input::Kind::kSelect, list).item = item;
     return *this;
   }
-  ScriptBuilder& Paste(std::string_view form, std::string_view box, std::string text) {
-    Add(Input::Kind::kPaste, form, box).text = std::move(text);
+  ScriptBuilder& Paste(const ControlHandle& box, std::string text) {
+    Add(Input::Kind::kPaste, box).text = std::move(text);
     return *this;
   }
   ScriptBuilder& Wait(std::int64_t milliseconds) {
@@ -72,18 +69,19 @@ class ScriptBuilder {
   }
   // Shevrolets bought in «Россия» and sold in «Таджикистан».
   ScriptBuilder& Trade(int units) {
-    Click("Form1", "Command1").Select("Form2", "List1", 0).Click("Form2", "Command2");
-    Click("Form2", "Option1").Click("Form2", "Label1").Click("Form2", "Command3");
-    Paste("Form2", "Text1", std::to_string(units)).Click("Form2", "Command1");
-    Click("Form1", "Command3").Click("Form3", "Command7").Select("Form3", "List1", 4);
-    return Click("Form3", "Command1", units).Click("Form3", "Command13");
+    Click(main().buy_window).Select(purchase().models, 0).Click(purchase().to_countries);
+    Click(purchase().countries[0]).Click(purchase().unit_price).Click(purchase().to_quantity);
+    Paste(purchase().quantity, std::to_string(units)).Click(purchase().buy);
+    Click(main().sell_window)
+        .Click(sales().columns[0].model)
+        .Select(sales().columns[0].countries, 4);
+    return Click(sales().columns[0].sell, units).Click(sales().back);
   }
   std::vector<Input> Build() { return std::move(inputs_); }
 
  private:
-  Input& Add(Input::Kind kind, std::string_view form, std::string_view control) {
-    const int f = FormIndex(form);
-    inputs_.push_back({kind, f, ControlIndex(f, control), 0, "", 0});
+  Input& Add(Input::Kind kind, const ControlHandle& control) {
+    inputs_.push_back({kind, control.FormIndex(), control.Index(), 0, "", 0});
     return inputs_.back();
   }
   std::vector<Input> inputs_;
@@ -92,13 +90,13 @@ class ScriptBuilder {
 // A whole game: a deposit and its interest, two trades and the win.
 const std::vector<Input>& WholeGame() {
   static const std::vector<Input> inputs = ScriptBuilder()
-                                               .Paste("Form1", "Text1", "5000")
-                                               .Click("Form1", "Command4")
+                                               .Paste(main().bank.deposit, "5000")
+                                               .Click(main().bank.ok)
                                                .Wait(3000)
                                                .Trade(43)
                                                .Wait(3000)
                                                .Trade(159)
-                                               .Click("Form1", "Command7")
+                                               .Click(main().win)
                                                .Build();
   return inputs;
 }
@@ -202,12 +200,12 @@ void BM_PurchaseClick(benchmark::State& state) {
   Runtime game(GameProject(), host);
   game.Start();
   const std::vector<Input> to_quantity = ScriptBuilder()
-                                             .Click("Form1", "Command1")
-                                             .Select("Form2", "List1", 0)
-                                             .Click("Form2", "Command2")
-                                             .Click("Form2", "Option1")
-                                             .Click("Form2", "Label1")
-                                             .Click("Form2", "Command3")
+                                             .Click(main().buy_window)
+                                             .Select(purchase().models, 0)
+                                             .Click(purchase().to_countries)
+                                             .Click(purchase().countries[0])
+                                             .Click(purchase().unit_price)
+                                             .Click(purchase().to_quantity)
                                              .Build();
   const avtosalon::Label& cash = game.Handles<avtosalon::form1::Main>()->cash;
   for (const Input& input : to_quantity) Play(game, input);  // creates the purchase window
@@ -230,9 +228,9 @@ void BM_SaleClick(benchmark::State& state) {
   game.Start();
   game.Handles<avtosalon::form1::Main>()->fleet[0].SetCaption("2000000000");
   for (const Input& input : ScriptBuilder()
-                                .Click("Form1", "Command3")
-                                .Click("Form3", "Command7")
-                                .Select("Form3", "List1", 4)
+                                .Click(main().sell_window)
+                                .Click(sales().columns[0].model)
+                                .Select(sales().columns[0].countries, 4)
                                 .Build()) {
     Play(game, input);
   }
