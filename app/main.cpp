@@ -8,6 +8,7 @@
 #include "forms/project.h"
 #include "shell/qt/application.h"
 #include "shell/qt/qt_host.h"
+#include "shell/runtime.h"
 
 namespace {
 

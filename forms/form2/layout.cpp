@@ -33,8 +33,7 @@ void AddModelStep(std::vector<ControlSpec>& controls) {
                       .back = kLightRed,
                       .font = TimesBold(),
                       .tab_index = 19,
-                      .visible = false,
-                      .graphical = true});
+                      .visible = false});
 }
 
 void AddCountryStep(std::vector<ControlSpec>& controls) {
@@ -74,8 +73,7 @@ void AddCountryStep(std::vector<ControlSpec>& controls) {
                       .back = kLightRed,
                       .font = TimesBold(),
                       .tab_index = 20,
-                      .visible = false,
-                      .graphical = true});
+                      .visible = false});
 }
 
 void AddQuantityStep(std::vector<ControlSpec>& controls) {
@@ -104,8 +102,7 @@ void AddQuantityStep(std::vector<ControlSpec>& controls) {
                       .back = kLightRed,
                       .font = Font("Small Fonts", 18, kBold),
                       .tab_index = 22,
-                      .visible = false,
-                      .graphical = true});
+                      .visible = false});
   controls.push_back({.kind = ControlKind::kLabel,
                       .name = "Label4",
                       .rect = {2280, 8400, 3015, 375},
@@ -131,8 +128,7 @@ void AddQuantityStep(std::vector<ControlSpec>& controls) {
                       .back = kLightYellow,
                       .font = Font("Arial", 26.25, kBold, true),
                       .tab_index = 18,
-                      .visible = false,
-                      .graphical = true});
+                      .visible = false});
 }
 
 void AddFixedControls(std::vector<ControlSpec>& controls) {
@@ -142,8 +138,7 @@ void AddFixedControls(std::vector<ControlSpec>& controls) {
                       .caption = "Назад",
                       .back = kLightRed,
                       .font = Font("Microsoft Sans Serif", 14.25, kBold),
-                      .tab_index = 24,
-                      .graphical = true});
+                      .tab_index = 24});
   controls.push_back({.kind = ControlKind::kLabel,
                       .name = "Label7",
                       .rect = {7200, 6600, 2055, 495},
@@ -185,8 +180,32 @@ void AddFixedControls(std::vector<ControlSpec>& controls) {
 
 }  // namespace
 
+Purchase::Purchase(const Resolver& find)
+    : window(find.Window()),
+      models(find.Get<ListBox>("List1")),
+      shown_model(find.Get<Image>("Image1")),
+      to_countries(find.Get<Button>("Command2")),
+      unit_price(find.Get<Label>("Label1")),
+      dollar_sign(find.Get<Label>("Label2")),
+      to_quantity(find.Get<Button>("Command3")),
+      quantity_caption(find.Get<Label>("Label5")),
+      quantity(find.Get<TextBox>("Text1")),
+      total_caption(find.Get<Label>("Label4")),
+      total(find.Get<Label>("Label3")),
+      shortage(find.Get<Button>("Command4")),
+      buy(find.Get<Button>("Command1")),
+      back(find.Get<Button>("Command5")),
+      cash(find.Get<Label>("Label6")) {
+  for (int n = 1; n <= kModelCount; ++n) {
+    model_pictures[n - 1] = find.Get<PictureBox>("Picture" + std::to_string(n));
+  }
+  for (int c = 1; c <= kCountryCount; ++c) {
+    countries[c - 1] = find.Get<OptionButton>("Option" + std::to_string(c));
+  }
+}
+
 FormSpec Layout() {
-  FormSpec form{.name = "Form2",
+  FormSpec form{.name = std::string(Purchase::kName),
                 .caption = "Form2",
                 .client = {1845, 630, 10800, 8940},
                 .back = kBrown,

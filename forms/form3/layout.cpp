@@ -22,8 +22,7 @@ void AddColumn(std::vector<ControlSpec>& controls, Column column) {
                       .caption = std::string(Models()[column.k - 1].sales_button),
                       .back = kTeal,
                       .font = SansSerif(8.25, kRegular),
-                      .tab_index = 23 + column.k,
-                      .graphical = true});
+                      .tab_index = 23 + column.k});
   ControlSpec list{.kind = ControlKind::kListBox,
                    .name = column.CountryList(),
                    .rect = {left, 1080, kColumnWidth, 1230},
@@ -59,8 +58,7 @@ void AddColumn(std::vector<ControlSpec>& controls, Column column) {
                       .back = kTeal,
                       .font = SansSerif(8.25, kRegular),
                       .tab_index = 5 + column.k,
-                      .enabled = false,
-                      .graphical = true});
+                      .enabled = false});
 }
 
 void AddBottomRowAndPictures(std::vector<ControlSpec>& controls) {
@@ -86,8 +84,7 @@ void AddBottomRowAndPictures(std::vector<ControlSpec>& controls) {
                       .rect = {9960, 5280, 1215, 495},
                       .caption = "Назад",
                       .back = Colour{0x00C0FFFF},
-                      .tab_index = 32,
-                      .graphical = true});
+                      .tab_index = 32});
   for (const auto& [name, rect, picture, description] : {
            std::tuple{"Image1", Rect{600, 360, 870, 555}, "sales_car", "Гоночная машина"},
            {"Image2", Rect{600, 1080, 990, 990}, "sales_globe", "Глобус"},
@@ -108,8 +105,20 @@ void AddBottomRowAndPictures(std::vector<ControlSpec>& controls) {
 
 }  // namespace
 
+Sales::Sales(const Resolver& find)
+    : window(find.Window()), back(find.Get<Button>("Command13")), cash(find.Get<Label>("Label13")) {
+  for (int k = 1; k <= kModelCount; ++k) {
+    const Column names{k};
+    columns[k - 1] = SalesColumn{.model = find.Get<Button>(names.ModelButton()),
+                                 .countries = find.Get<ListBox>(names.CountryList()),
+                                 .price = find.Get<Label>(names.PriceLabel()),
+                                 .stock = find.Get<Label>(names.StockLabel()),
+                                 .sell = find.Get<Button>(names.SellButton())};
+  }
+}
+
 FormSpec Layout() {
-  FormSpec form{.name = "Form3",
+  FormSpec form{.name = std::string(Sales::kName),
                 .caption = "Form3",
                 .client = {1755, 2475, 11385, 5895},
                 .back = Colour{0x00808080},

@@ -3,8 +3,8 @@
 #include <QApplication>
 #include <QFontMetrics>
 #include <QMessageBox>
+#include <algorithm>
 
-#include "shell/fatal_report.h"
 #include "shell/qt/control_widgets.h"
 #include "shell/qt/look.h"
 #include "shell/qt/pictures.h"
@@ -42,12 +42,10 @@ QtHost::QtHost(Clock clock) : clock_(clock) {
   wall_.start();
   tick_.setSingleShot(true);
   tick_.setTimerType(Qt::PreciseTimer);
-  QObject::connect(&tick_, &QTimer::timeout, [this] { SyncClock(); });
+  QObject::connect(&tick_, &QTimer::timeout, [this] { input_->AdvanceClockTo(wall_.elapsed()); });
 }
 
 QtHost::~QtHost() = default;
-
-Form* QtHost::FormAt(int form) const { return runtime_ ? runtime_->FormAt(form) : nullptr; }
 
 QWidget* QtHost::Window(int form) const {
   return form < static_cast<int>(views_.size())
@@ -81,7 +79,6 @@ QWidget* QtHost::ActiveWindow() const {
 // --- Building the windows ------------------------------------------------------
 
 void QtHost::FormCreated(const Form& form) {
-  Applying applying(applying_);
   const auto index = static_cast<std::size_t>(form.Index());
   if (views_.size() <= index) views_.resize(index + 1);
   View& view = views_[index];
@@ -97,16 +94,6 @@ void QtHost::FormCreated(const Form& form) {
 
   view.widgets.assign(form.Controls().size(), nullptr);
   for (int i = 0; i < static_cast<int>(form.Controls().size()); ++i) Build(form, i, view);
-
-  std::vector<int> order;
-  for (int i = 0; i < static_cast<int>(form.Controls().size()); ++i) {
-    if (form.TakesFocus(i) && form.At(i).spec->tab_index >= 0) order.push_back(i);
-  }
-  std::ranges::sort(order, {}, [&form](int i) { return form.At(i).spec->tab_index; });
-  for (std::size_t i = 1; i < order.size(); ++i) {
-    QWidget::setTabOrder(view.widgets[static_cast<std::size_t>(order[i - 1])],
-                         view.widgets[static_cast<std::size_t>(order[i])]);
-  }
 }
 
 void QtHost::Build(const Form& form, int index, View& view) {
@@ -175,7 +162,7 @@ void QtHost::Build(const Form& form, int index, View& view) {
   }
   view.widgets[static_cast<std::size_t>(index)] = widget;
   widget->setObjectName(QString::fromStdString(control.Name()));
-  if (control.Kind() != ControlKind::kLine) widget->setFont(ToQFont(Runtime::FontOf(form, index)));
+  if (control.Kind() != ControlKind::kLine) widget->setFont(ToQFont(form.FontOf(index)));
   widget->setFocusPolicy(form.TakesFocus(index) ? Qt::StrongFocus : Qt::NoFocus);
   if (control.Kind() == ControlKind::kImage || control.Kind() == ControlKind::kLine)
     widget->lower();
@@ -189,7 +176,6 @@ void QtHost::Build(const Form& form, int index, View& view) {
 // --- The game's writes -----------------------------------------------------------
 
 void QtHost::ControlChanged(const Form& form, int control, Property property) {
-  Applying applying(applying_);
   Apply(form, control, property);
 }
 
@@ -246,12 +232,7 @@ void QtHost::Apply(const Form& form, int index, Property property) {
     case Property::kValue:
       if (auto* option = dynamic_cast<QRadioButton*>(widget)) option->setChecked(control.value);
       break;
-    case Property::kInterval:
-      break;
-    case Property::kLeft:
-    case Property::kTop:
     case Property::kWidth:
-    case Property::kHeight:
       ApplyGeometry(form, index);
       break;
   }
@@ -260,11 +241,8 @@ void QtHost::Apply(const Form& form, int index, Property property) {
 void QtHost::FormVisibilityChanged(const Form& form) {
   QWidget* window = Window(form.Index());
   if (!window) return;
-  Applying applying(applying_);
   if (form.Visible()) {
     window->show();
-    // The offscreen platform used by tests has no stacking order to change.
-    if (QGuiApplication::platformName() != QStringLiteral("offscreen")) window->raise();
     window->activateWindow();
   } else {
     window->hide();
@@ -272,11 +250,6 @@ void QtHost::FormVisibilityChanged(const Form& form) {
 }
 
 void QtHost::FocusChanged(const Form& form) {
-  Applying applying(applying_);
-  ApplyFocus(form);
-}
-
-void QtHost::ApplyFocus(const Form& form) {
   if (!form.Visible() || form.Focus() < 0) return;
   if (QWidget* widget = Widget(form.Index(), form.Focus()); widget && !widget->hasFocus()) {
     widget->setFocus(Qt::OtherFocusReason);
@@ -288,16 +261,6 @@ void QtHost::ApplyFocus(const Form& form) {
 void QtHost::ShowMessage(const MessageBox& box) {
   QMessageBox message(IconFor(box.style), QString::fromStdString(box.title),
                       QString::fromStdString(box.prompt), QMessageBox::Ok, ActiveWindow());
-  message.setObjectName(QStringLiteral("msgbox"));
-  message.exec();
-}
-
-void QtHost::ReportFatal(FailureKind kind) {
-  const MessageBox report = FatalReport(kind);
-  if (observer_) observer_(HostEvent{HostEvent::Kind::kFatal, report, kind});
-  QMessageBox message(QMessageBox::Critical, QString::fromStdString(report.title),
-                      QString::fromStdString(report.prompt), QMessageBox::Ok, ActiveWindow());
-  message.setObjectName(QStringLiteral("fatal"));
   message.exec();
 }
 
@@ -308,26 +271,22 @@ void QtHost::ProgramEnded() {
     view.window->AllowClose();
     view.window->close();
   }
-  if (observer_) observer_(HostEvent{HostEvent::Kind::kEnded, {}, {}});
   if (quit_on_end_) QCoreApplication::quit();
 }
 
-void QtHost::TimersChanged() {
-  if (clock_ != Clock::kReal || !runtime_) return;
-  const auto next = runtime_->MillisecondsToNextTick();
-  if (!next || runtime_->Ended()) {
+std::optional<std::int64_t> QtHost::Now() const {
+  if (clock_ != Clock::kReal) return std::nullopt;
+  return wall_.elapsed();
+}
+
+void QtHost::TimersChanged(std::optional<std::int64_t> next_due) {
+  if (clock_ != Clock::kReal) return;
+  if (!next_due) {
     tick_.stop();
     return;
   }
-  tick_.start(static_cast<int>(std::min<std::int64_t>(*next, 1 << 30)));
-}
-
-void QtHost::SyncClock() {
-  if (clock_ != Clock::kReal || !runtime_) return;
-  const std::int64_t now = wall_.elapsed();
-  const std::int64_t elapsed = now - synced_ms_;
-  synced_ms_ = now;
-  runtime_->AdvanceClock(elapsed);
+  const std::int64_t wait = std::clamp<std::int64_t>(*next_due - wall_.elapsed(), 0, 1 << 30);
+  tick_.start(static_cast<int>(wait));
 }
 
 Size QtHost::MeasureText(const FontSpec& font, std::string_view text) const {

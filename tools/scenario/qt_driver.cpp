@@ -66,7 +66,7 @@ class QtDriver final : public Driver {
   explicit QtDriver(const Project& project)
       : host_(qt::QtHost::Clock::kVirtual), runtime_(project, host_) {
     host_.Attach(runtime_);
-    // Message boxes are read and closed with Enter, as a player would.
+    // Message boxes are closed with Enter, as a player would; the runtime reports them.
     watcher_.setInterval(5);
     QObject::connect(&watcher_, &QTimer::timeout, [this] { AnswerBox(); });
   }
@@ -77,8 +77,7 @@ class QtDriver final : public Driver {
   }
 
   void Start(std::function<void(const HostEvent&)> observer) override {
-    observer_ = std::move(observer);
-    host_.SetObserver([this](const HostEvent& event) { observer_(event); });
+    runtime_.SetObserver(std::move(observer));
     watcher_.start();
     runtime_.Start();
     Settle();
@@ -86,13 +85,13 @@ class QtDriver final : public Driver {
 
   Runtime& Game() override { return runtime_; }
 
-  void Click(Form& form, int control) override {
+  void Click(const Form& form, int control) override {
     QWidget* widget = host_.Widget(form.Index(), control);
     ClickAt(widget, widget->rect().center());
     Settle();
   }
 
-  void Select(Form& form, int list, int item) override {
+  void Select(const Form& form, int list, int item) override {
     auto* widget = static_cast<QListWidget*>(host_.Widget(form.Index(), list));
     widget->scrollToItem(widget->item(item));
     const QPoint in_viewport = widget->visualItemRect(widget->item(item)).center();
@@ -100,7 +99,7 @@ class QtDriver final : public Driver {
     Settle();
   }
 
-  void Type(Form& form, int box, std::string_view text) override {
+  void Type(const Form& form, int box, std::string_view text) override {
     QWidget* widget = host_.Widget(form.Index(), box);
     for (const QChar character :
          QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))) {
@@ -110,12 +109,12 @@ class QtDriver final : public Driver {
     }
   }
 
-  void Press(Form& form, int box, Key key) override {
+  void Press(const Form& form, int box, Key key) override {
     SendKey(host_.Widget(form.Index(), box), QtKey(key));
     Settle();
   }
 
-  void Paste(Form& form, int box, std::string_view text) override {
+  void Paste(const Form& form, int box, std::string_view text) override {
     QWidget* widget = host_.Widget(form.Index(), box);
     QGuiApplication::clipboard()->setText(
         QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
@@ -124,13 +123,13 @@ class QtDriver final : public Driver {
     Settle();
   }
 
-  void Close(Form& form) override {
+  void Close(const Form& form) override {
     host_.Window(form.Index())->close();
     Settle();
   }
 
   void Wait(long long milliseconds) override {
-    runtime_.AdvanceClock(milliseconds);
+    runtime_.AdvanceClockTo(runtime_.Clock() + milliseconds);
     Settle();
   }
 
@@ -154,21 +153,12 @@ class QtDriver final : public Driver {
  private:
   void AnswerBox() {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (!box || !box->isVisible()) return;
-    if (box->objectName() == QStringLiteral("msgbox")) {
-      const int style = box->icon() == QMessageBox::Critical ? kErrorStyle : kInformationStyle;
-      observer_(
-          HostEvent{HostEvent::Kind::kMessage,
-                    MessageBox{style, box->windowTitle().toStdString(), box->text().toStdString()},
-                    {}});
-    }
-    SendKey(box, Qt::Key_Return);
+    if (box && box->isVisible()) SendKey(box, Qt::Key_Return);
   }
 
   qt::QtHost host_;
   Runtime runtime_;
   QTimer watcher_;
-  std::function<void(const HostEvent&)> observer_;
 };
 
 }  // namespace
