@@ -267,18 +267,27 @@ class Game:
         wait_for(lambda: all(w.name != title for w in children(self.app) if showing(w)), 5,
                  f"\"{title}\" to close")
 
+    @staticmethod
+    def read_numbers(window):
+        """{what it counts: the number} for every showing number label, whose name is
+        "what it counts: ..." with the number in it, and whose text is the number."""
+        heard = {}
+        for node in walk(window):
+            if node is window or role(node) != "label" or not showing(node):
+                continue
+            text = text_of(node)
+            if ": " in node.name and text:
+                counts = node.name.split(": ")[0]
+                heard[counts] = text if text in node.name else f"{text}, named \"{node.name}\""
+        return heard
+
     def numbers(self, window, expected):
-        """Each number label: its name carries what it counts and the number, its text the number."""
-        for caption, value in expected.items():
-            def heard():
-                node = self.find(window, "label", caption, 0, numbered=True)
-                return node if text_of(node) == value and value in node.name else None
-            try:
-                wait_for(heard, 3, f"{caption} = {value}")
-            except Failure:
-                node = self.find(window, "label", caption, 0, numbered=True)
-                raise Failure(f"\"{window.name}\": \"{node.name}\" reads \"{text_of(node)}\", "
-                              f"not {value}") from None
+        """Every number that the window shows is read back, and is what the game should show."""
+        try:
+            wait_for(lambda: self.read_numbers(window) == expected, 3, "")
+        except Failure:
+            raise Failure(f"\"{window.name}\" reads {self.read_numbers(window)}, "
+                          f"expected {expected}") from None
 
     def named(self, window, role_name, name):
         node = self.find(window, role_name, name)
@@ -290,13 +299,14 @@ class Game:
 
 
 def play(game):
-    """The whole game: both opening boxes, a purchase, a sale, a deposit and «Выход»."""
+    """The whole game: both opening boxes, a purchase, a sale, a deposit and «Выход». After
+    every step, every number of the window in view is read back."""
     game.answer_box("Запомните!", "Ваша задача собрать 10 миллионов $ и купить Автосалон.")
     game.answer_box("Предупреждение.",
                     "Не в коем случае не нажимайте клавишу BackSpace(<-) при стирании чисел!!!")
     main = game.window("Form1")
-    fleet = dict.fromkeys(MODELS, "0")
-    game.numbers(main, {**fleet, "Ваша сумма": "1000000", "Начисленный процент": "0"})
+    shown = {**dict.fromkeys(MODELS, "0"), "Ваша сумма": "1000000", "Начисленный процент": "0"}
+    game.numbers(main, shown)
     for model in MODELS:
         game.named(main, "label", f"{model}: 0")
     game.keep_tree("Form1 at the start", main)
@@ -308,12 +318,14 @@ def play(game):
     game.absent(buy, "push button", "Дальше>>")
     game.toggle(buy, "Модель", "Квадроцикл YAMAHA")
     game.named(buy, "image", "Фотография модели: Квадроцикл YAMAHA")
+    game.numbers(buy, {"Ваша сумма": "1000000"})
     game.keep_tree("Form2, a model chosen", buy)
     game.press(buy, "Дальше>>")
-    game.named(buy, "label", "Цена: 0 $")
+    game.numbers(buy, {"Цена": "0", "Ваша сумма": "1000000"})
     game.act(game.find(buy, "radio button", "Таджикистан"), "toggle")
-    game.named(buy, "label", "Цена: 7900 $")
+    game.numbers(buy, {"Цена": "7900", "Ваша сумма": "1000000"})
     game.act(game.find(buy, "radio button", "Россия"), "toggle")
+    game.numbers(buy, {"Цена": "1500", "Ваша сумма": "1000000"})
     game.named(buy, "label", "Цена: 1500 $")
     game.keep_tree("Form2, a country chosen", buy)
     game.act(game.find(buy, "label", "Цена", numbered=True), "press")
@@ -325,8 +337,8 @@ def play(game):
     game.keep_tree("Form2, a quantity typed", buy)
     game.press(buy, "Купить>>")
     main = game.window("Form1")
-    fleet["YAMAHA"] = "5"
-    game.numbers(main, {**fleet, "Ваша сумма": "992500"})
+    shown.update({"YAMAHA": "5", "Ваша сумма": "992500"})
+    game.numbers(main, shown)
     game.named(main, "label", "YAMAHA: 5")
 
     # A sale: one YAMAHA in «Таджикистан» at 7900. Disabled controls refuse first.
@@ -335,13 +347,14 @@ def play(game):
     game.numbers(sell, {"Ваша Сумма": "992500"})
     game.toggle(sell, "Shevrolet, страна", "Россия")
     game.press(sell, "Продать Yamaha")
-    time.sleep(0.3)
-    pump_events()
+    time.sleep(0.5)
     game.numbers(sell, {"Ваша Сумма": "992500"})
-    if "Россия" in [i.name for i in children(game.find(sell, "list", "Shevrolet, страна"))
-                    if i.getState().contains(__import__("pyatspi").STATE_SELECTED)]:
+    import pyatspi
+    if any(i.getState().contains(pyatspi.STATE_SELECTED)
+           for i in children(game.find(sell, "list", "Shevrolet, страна"))):
         raise Failure("a disabled list took a choice")
     game.press(sell, "Yamaha")
+    game.numbers(sell, {"Ваша Сумма": "992500"})
     game.toggle(sell, "Yamaha, страна", "Таджикистан")
     game.numbers(sell, {"Yamaha, цена": "7900", "Yamaha, в наличии": "5", "Ваша Сумма": "992500"})
     game.keep_tree("Form3, a country chosen", sell)
@@ -352,18 +365,21 @@ def play(game):
              "the cash mirror's new name as a bus event")
     game.press(sell, "Назад")
     main = game.window("Form1")
-    fleet["YAMAHA"] = "4"
-    game.numbers(main, {**fleet, "Ваша сумма": "1000400"})
+    shown.update({"YAMAHA": "4", "Ваша сумма": "1000400"})
+    game.numbers(main, shown)
 
     # A deposit of 1000: the interest is 10; Ok takes the deposit, the tick shows the interest.
     game.absent(main, "push button", "Ok")
     game.type(main, "Вклад", "1000")
-    game.numbers(main, {"Процент": "10", "Ваша сумма": "1000400"})
+    shown["Процент"] = "10"
+    game.numbers(main, shown)
     game.find(main, "push button", "Отмена")
     game.press(main, "Ok")
-    game.numbers(main, {**fleet, "Ваша сумма": "999400", "Процент": "10"})
+    shown["Ваша сумма"] = "999400"
+    game.numbers(main, shown)
     game.absent(main, "push button", "Ok")
-    game.numbers(main, {"Начисленный процент": "10"})  # the first tick, 3 s after Ok
+    shown["Начисленный процент"] = "10"
+    wait_for(lambda: game.read_numbers(main) == shown, 5, "the first tick, 3 s after Ok")
     game.keep_tree("Form1 after a deposit", main)
 
     game.press(main, "Выход")
