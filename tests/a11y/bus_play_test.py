@@ -140,19 +140,14 @@ def role(node):
     return node.getRoleName()
 
 
+def has(node, state):
+    """Whether the object is in that AT-SPI state: "SHOWING", "ENABLED", "SELECTED", ..."""
+    import pyatspi  # only once the bus runs: importing it connects
+    return node.getState().contains(getattr(pyatspi, "STATE_" + state))
+
+
 def showing(node):
-    import pyatspi
-    return node.getState().contains(pyatspi.STATE_SHOWING)
-
-
-def enabled(node):
-    import pyatspi
-    return node.getState().contains(pyatspi.STATE_ENABLED)
-
-
-def selected(node):
-    import pyatspi
-    return node.getState().contains(pyatspi.STATE_SELECTED)
+    return has(node, "SHOWING")
 
 
 def children(node):
@@ -175,17 +170,11 @@ def text_of(node):
 
 def describe(node, depth=0):
     """One line per showing object in reading order, as a screen reader walks the window."""
-    import pyatspi
     lines = []
     if depth and not showing(node):
         return lines
-    states = node.getState()
-    flags = [flag for flag, state in (("disabled", pyatspi.STATE_ENABLED),) if
-             not states.contains(state)]
-    flags += [flag for flag, state in (("checked", pyatspi.STATE_CHECKED),
-                                       ("selected", pyatspi.STATE_SELECTED),
-                                       ("focused", pyatspi.STATE_FOCUSED)) if
-              states.contains(state)]
+    flags = [] if has(node, "ENABLED") else ["disabled"]
+    flags += [state.lower() for state in ("CHECKED", "SELECTED", "FOCUSED") if has(node, state)]
     text = text_of(node)
     line = "  " * depth + f"{role(node)} \"{node.name}\""
     if text is not None and text != node.name:
@@ -355,9 +344,10 @@ def play(game):
     game.press(sell, "Yamaha")
     # The game takes the bus's requests in order: once the column is open, the two before
     # have been refused.
-    wait_for(lambda: enabled(game.find(sell, "list", "Yamaha, страна")), 6, "the Yamaha column")
+    wait_for(lambda: has(game.find(sell, "list", "Yamaha, страна"), "ENABLED"), 6,
+             "the Yamaha column")
     game.numbers(sell, {"Ваша Сумма": "992500"})
-    if any(selected(item) for item in children(game.find(sell, "list", "Shevrolet, страна"))):
+    if any(has(item, "SELECTED") for item in children(game.find(sell, "list", "Shevrolet, страна"))):
         raise Failure("a disabled list took a choice")
     game.toggle(sell, "Yamaha, страна", "Таджикистан")
     game.numbers(sell, {"Yamaha, цена": "7900", "Yamaha, в наличии": "5", "Ваша Сумма": "992500"})
