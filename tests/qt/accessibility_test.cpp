@@ -97,5 +97,16 @@ TEST_F(Accessible, HiddenAndDisabledControlsRefuse) {
   EXPECT_EQ(Get("Form1", "Text1").caption, "");
 }
 
+TEST_F(Accessible, WhileAMessageBoxIsOpenOnlyItTakesInput) {
+  // The second request arrives while the first one's box is open, and is dropped.
+  Of("Form1", "Command7")->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  Of("Form1", "Command2")->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  Settle();
+  Settle();
+  ASSERT_EQ(boxes_.size(), 3);
+  EXPECT_EQ(boxes_.back(), "Да вы чо!!! | За эти гроши???");
+  EXPECT_FALSE(runtime_.Ended());
+}
+
 }  // namespace
 }  // namespace avtosalon::qt
