@@ -12,30 +12,30 @@ std::string FleetCounter(int model) { return "Label" + std::to_string(model + 8)
 
 constexpr int kRowWidths[kModelCount] = {2055, 2055, 1455, 855, 1815, 855};
 
-// One row per model: its caption and, right of the first line, its fleet counter.
+// One row per model: its caption and, right of the first line, its fleet counter. A screen
+// reader reads the controls in this order, so each counter follows its model.
 void AddModelRows(std::vector<ControlSpec>& controls) {
   for (int k = 1; k <= kModelCount; ++k) {
     const int top = 240 + 720 * (k - 1);
+    const std::string model(Models()[k - 1].main_caption);
     controls.push_back({.kind = ControlKind::kLabel,
                         .name = "Label" + std::to_string(k + 2),
                         .rect = {240, top, kRowWidths[k - 1], 375},
-                        .caption = std::string(Models()[k - 1].main_caption),
+                        .caption = model,
                         .back = kBlack,
                         .fore = kLightYellow,
                         .font = SansSerif(13.5),
                         .tab_index = k + 2});
-  }
-  for (int k = 1; k <= kModelCount; ++k) {
     controls.push_back({.kind = ControlKind::kLabel,
                         .name = FleetCounter(k),
-                        .rect = {2640, 240 + 720 * (k - 1), 225, 435},
+                        .rect = {2640, top, 225, 435},
                         .caption = "0",
                         .back = kBlack,
                         .fore = kLightYellow,
                         .font = SansSerif(18),
                         .tab_index = k + 8,
                         .auto_size = true,
-                        .accessible_name = std::string(Models()[k - 1].main_caption)});
+                        .accessible_name = model + ": {}"});
   }
 }
 
@@ -57,7 +57,7 @@ void AddCashAndNavigation(std::vector<ControlSpec>& controls) {
                       .font = SansSerif(18),
                       .tab_index = 1,
                       .auto_size = true,
-                      .accessible_name = "Ваша сумма"});
+                      .accessible_name = "Ваша сумма: {}"});
   controls.push_back({.kind = ControlKind::kCommandButton,
                       .name = "Command3",
                       .rect = {240, 6120, 2175, 495},
@@ -129,7 +129,7 @@ void AddBankPanel(std::vector<ControlSpec>& controls) {
                       .back = kGreen,
                       .tab_index = 18,
                       .picture = "bank",
-                      .accessible_name = "Банк"});
+                      .accessible_name = "Бизнесмен на знаке доллара"});
   controls.push_back({.kind = ControlKind::kTextBox,
                       .name = "Text1",
                       .container = "Picture1",
@@ -145,14 +145,14 @@ void AddBankPanel(std::vector<ControlSpec>& controls) {
                       .back = kLightYellow,
                       .font = SansSerif(13.5),
                       .tab_index = 20,
-                      .accessible_name = "Процент"});
+                      .accessible_name = "Процент: {}"});
   controls.push_back({.kind = ControlKind::kLabel,
                       .name = "Label18",
                       .container = "Picture1",
                       .rect = {120, 3360, 1935, 495},
                       .caption = "0",
                       .tab_index = 27,
-                      .accessible_name = "Начисленный процент"});
+                      .accessible_name = "Начисленный процент: {}"});
   for (const auto& [name, caption, top, tab] :
        {std::tuple{"Label16", "Вклад", 2640, 21}, {"Label17", "Процент", 3240, 22}}) {
     controls.push_back({.kind = ControlKind::kLabel,

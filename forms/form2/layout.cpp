@@ -45,7 +45,7 @@ void AddCountryStep(std::vector<ControlSpec>& controls) {
                       .font = SansSerif(13.5),
                       .tab_index = 11,
                       .visible = false,
-                      .accessible_name = "Цена в $"});
+                      .accessible_name = "Цена: {} $"});
   controls.push_back({.kind = ControlKind::kLabel,
                       .name = "Label2",
                       .rect = {1320, 2280, 255, 495},
@@ -120,7 +120,7 @@ void AddQuantityStep(std::vector<ControlSpec>& controls) {
                       .font = SansSerif(18),
                       .tab_index = 12,
                       .visible = false,
-                      .accessible_name = "Общая стоймость в $"});
+                      .accessible_name = "Общая стоймость: {} $"});
   controls.push_back({.kind = ControlKind::kCommandButton,
                       .name = "Command1",
                       .rect = {8160, 7800, 2415, 855},
@@ -155,11 +155,11 @@ void AddFixedControls(std::vector<ControlSpec>& controls) {
                       .font = Corsiva(20.25),
                       .tab_index = 21,
                       .auto_size = true,
-                      .accessible_name = "Ваша сумма"});
+                      .accessible_name = "Ваша сумма: {}"});
   controls.push_back({.kind = ControlKind::kImage,
                       .name = "Image1",
                       .rect = {2040, 840, 5415, 4575},
-                      .accessible_name = "Фотография модели"});
+                      .accessible_name = "Фотография модели: {}"});
   controls.push_back({.kind = ControlKind::kImage,
                       .name = "Image2",
                       .rect = {7800, 3840, 2940, 2790},

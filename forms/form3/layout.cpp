@@ -31,7 +31,7 @@ void AddColumn(std::vector<ControlSpec>& controls, Column column) {
                    .font = SansSerif(8.25, kRegular),
                    .tab_index = column.k - 1,
                    .enabled = false,
-                   .accessible_name = model + ": страна"};
+                   .accessible_name = model + ", страна"};
   for (const std::string_view country : Countries()) list.items.emplace_back(country);
   controls.push_back(std::move(list));
   controls.push_back({.kind = ControlKind::kLabel,
@@ -42,7 +42,7 @@ void AddColumn(std::vector<ControlSpec>& controls, Column column) {
                       .font = SansSerif(13.5),
                       .tab_index = 11 + column.k,
                       .enabled = false,
-                      .accessible_name = model + ": цена в $"});
+                      .accessible_name = model + ", цена: {} $"});
   controls.push_back({.kind = ControlKind::kLabel,
                       .name = column.StockLabel(),
                       .rect = at(3240),
@@ -50,7 +50,7 @@ void AddColumn(std::vector<ControlSpec>& controls, Column column) {
                       .fore = kWhite,
                       .tab_index = 17 + column.k,
                       .enabled = false,
-                      .accessible_name = model + ": в наличии"});
+                      .accessible_name = model + ", в наличии: {}"});
   controls.push_back({.kind = ControlKind::kCommandButton,
                       .name = column.SellButton(),
                       .rect = at(3960),
@@ -58,7 +58,8 @@ void AddColumn(std::vector<ControlSpec>& controls, Column column) {
                       .back = kTeal,
                       .font = SansSerif(8.25, kRegular),
                       .tab_index = 5 + column.k,
-                      .enabled = false});
+                      .enabled = false,
+                      .accessible_name = "Продать " + model});
 }
 
 void AddBottomRowAndPictures(std::vector<ControlSpec>& controls) {
@@ -78,7 +79,7 @@ void AddBottomRowAndPictures(std::vector<ControlSpec>& controls) {
                       .font = Font("MS Reference Sans Serif", 21.75, kBold),
                       .tab_index = 30,
                       .auto_size = true,
-                      .accessible_name = "Ваша Сумма"});
+                      .accessible_name = "Ваша Сумма: {}"});
   controls.push_back({.kind = ControlKind::kCommandButton,
                       .name = "Command13",
                       .rect = {9960, 5280, 1215, 495},

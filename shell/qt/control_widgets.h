@@ -34,6 +34,7 @@ template <typename Base>
 class ControlWidget : public Base {
  public:
   ControlWidget(Site site, QWidget* parent) : Base(parent), site_(site) {}
+  const Site& Where() const { return site_; }
 
  protected:
   void focusInEvent(QFocusEvent* event) override {
@@ -57,6 +58,7 @@ class FormWindow : public QWidget {
  public:
   FormWindow(Site site, QColor back, std::string picture);
   void AllowClose() { closing_allowed_ = true; }
+  const Site& Where() const { return site_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -5,6 +5,8 @@
 #include <QMessageBox>
 #include <algorithm>
 
+#include "shell/qt/accessibility.h"
+#include "shell/qt/accessible_names.h"
 #include "shell/qt/control_widgets.h"
 #include "shell/qt/look.h"
 #include "shell/qt/pictures.h"
@@ -39,6 +41,7 @@ QMessageBox::Icon IconFor(int style) {
 }  // namespace
 
 QtHost::QtHost(Clock clock) : clock_(clock) {
+  InstallAccessibility();
   wall_.start();
   tick_.setSingleShot(true);
   tick_.setTimerType(Qt::PreciseTimer);
@@ -90,6 +93,7 @@ void QtHost::FormCreated(const Form& form) {
   const QRect client = ToPixels(spec.client);
   view.window->setGeometry(client);
   view.window->setFixedSize(client.size());
+  ForgetEarlyAccessible(view.window.get());
   view.window->setAccessibleName(QString::fromStdString(spec.caption));
 
   view.widgets.assign(form.Controls().size(), nullptr);
@@ -161,6 +165,7 @@ void QtHost::Build(const Form& form, int index, View& view) {
       return;
   }
   view.widgets[static_cast<std::size_t>(index)] = widget;
+  ForgetEarlyAccessible(widget);
   widget->setObjectName(QString::fromStdString(control.Name()));
   if (control.Kind() != ControlKind::kLine) widget->setFont(ToQFont(form.FontOf(index)));
   widget->setFocusPolicy(form.TakesFocus(index) ? Qt::StrongFocus : Qt::NoFocus);
@@ -201,9 +206,7 @@ void QtHost::Apply(const Form& form, int index, Property property) {
       if (auto* label = dynamic_cast<QLabel*>(widget)) label->setText(caption);
       if (auto* button = dynamic_cast<QAbstractButton*>(widget)) button->setText(caption);
       if (auto* frame = dynamic_cast<FrameWidget*>(widget)) frame->SetTitle(caption);
-      widget->setAccessibleName(control.spec->accessible_name.empty()
-                                    ? caption
-                                    : QString::fromStdString(control.spec->accessible_name));
+      widget->setAccessibleName(QString::fromStdString(AccessibleName(form, index)));
       ApplyGeometry(form, index);
       break;
     case Property::kText:
@@ -227,6 +230,7 @@ void QtHost::Apply(const Form& form, int index, Property property) {
       if (auto* picture = dynamic_cast<PictureWidget*>(widget)) {
         picture->SetPicture(control.picture ? control.picture->resource : std::string());
       }
+      widget->setAccessibleName(QString::fromStdString(AccessibleName(form, index)));
       ApplyGeometry(form, index);
       break;
     case Property::kValue:

@@ -218,7 +218,7 @@ TEST_F(WindowsLook, EveryControlHasAnAccessibleName) {
           << form.Name() << "." << form.At(c).Name();
     }
   }
-  EXPECT_EQ(Widget("Form1", "Label1")->accessibleName(), "Ваша сумма");
+  EXPECT_EQ(Widget("Form1", "Label1")->accessibleName(), "Ваша сумма: 1000000");
   EXPECT_EQ(Widget("Form1", "Text1")->accessibleName(), "Вклад");
   EXPECT_EQ(Widget("Form1", "Label15")->accessibleName(), "Процент");
   EXPECT_EQ(Widget("Form2", "Text1")->accessibleName(), "Количество");
