@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
@@ -102,10 +103,19 @@ class QtDriver final : public Driver {
 
   void Type(Form& form, int box, std::string_view text) override {
     QWidget* widget = host_.Widget(form.Index(), box);
-    for (const QChar character :
-         QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))) {
+    for (const char32_t code :
+         QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).toUcs4()) {
       if (!form.Reachable(box)) break;
-      SendKey(widget, 0, Qt::NoModifier, QString(character));
+      const QString character = QString::fromUcs4(&code, 1);
+      if (character.size() == 1) {
+        SendKey(widget, 0, Qt::NoModifier, character);
+      } else {
+        // A character beyond the first 65536 (an emoji) comes whole from an input method, as
+        // from an emoji picker: Qt's line edit takes no key whose text is a surrogate pair.
+        QInputMethodEvent commit;
+        commit.setCommitString(character);
+        QApplication::sendEvent(widget, &commit);
+      }
       Settle();
     }
   }
