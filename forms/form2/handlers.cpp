@@ -89,7 +89,11 @@ void Command3Click(Runtime& rt) {
   ShowCountries(form, false);
   form["Command3"].SetVisible(false);
   SetVisible(form, {"Label3", "Label4", "Label5", "Text1", "Command1"}, true);
+  // Writing the text it already holds raises no Change, yet the shortage has to follow the
+  // new price all the same.
+  const bool already_one = form["Text1"].Text() == NumberToText(std::int32_t{1});
   form["Text1"].SetText(NumberToText(std::int32_t{1}));
+  if (already_one) Text1Change(rt);
   form["Label3"].SetCaption(form["Label1"].Caption());
 }
 
