@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <limits>
 
 #include "shell/qt/pictures.h"
 #include "shell/qt/qt_host.h"
@@ -128,6 +129,8 @@ void ButtonWidget::keyPressEvent(QKeyEvent* event) {
 
 TextBoxWidget::TextBoxWidget(Site site, QWidget* parent) : ControlWidget(site, parent) {
   setFrame(true);
+  // A text box takes text of any length; Qt would stop at 32767 characters.
+  setMaxLength(std::numeric_limits<int>::max());
   connect(this, &QLineEdit::textEdited, this, [this](const QString& text) {
     site_.host->PlayerEdited(site_.form, site_.control, text, cursorPosition());
   });
