@@ -8,6 +8,7 @@
 #include "shell/qt/control_widgets.h"
 #include "shell/qt/look.h"
 #include "shell/qt/pictures.h"
+#include "shell/qt/placement.h"
 
 namespace avtosalon::qt {
 namespace {
@@ -262,7 +263,9 @@ void QtHost::FormVisibilityChanged(const Form& form) {
   if (!window) return;
   Applying applying(applying_);
   if (form.Visible()) {
+    KeepOnScreen(*window);
     window->show();
+    KeepOnScreen(*window);  // again, now that the frame around it is known
     // The offscreen platform used by tests has no stacking order to change.
     if (QGuiApplication::platformName() != QStringLiteral("offscreen")) window->raise();
     window->activateWindow();
