@@ -9,6 +9,7 @@
 #include "shell/qt/look.h"
 #include "shell/qt/pictures.h"
 #include "shell/qt/placement.h"
+#include "shell/qt/pointer_filter.h"
 
 namespace avtosalon::qt {
 namespace {
@@ -44,6 +45,10 @@ QtHost::QtHost(Clock clock) : clock_(clock) {
   tick_.setSingleShot(true);
   tick_.setTimerType(Qt::PreciseTimer);
   QObject::connect(&tick_, &QTimer::timeout, [this] { SyncClock(); });
+  if (clock_ == Clock::kReal) pointer_clock_ = [this] { return wall_.elapsed(); };
+  pointer_filter_ = std::make_unique<PointerFilter>(
+      [this](const QWidget* target) { return PointerMayPress(target); });
+  QCoreApplication::instance()->installEventFilter(pointer_filter_.get());
 }
 
 QtHost::~QtHost() = default;
@@ -269,6 +274,7 @@ void QtHost::FormVisibilityChanged(const Form& form) {
     // The offscreen platform used by tests has no stacking order to change.
     if (QGuiApplication::platformName() != QStringLiteral("offscreen")) window->raise();
     window->activateWindow();
+    if (pointer_clock_) pointer_guard_.Appeared(form.Index(), pointer_clock_());
   } else {
     window->hide();
   }
@@ -293,6 +299,7 @@ void QtHost::ShowMessage(const MessageBox& box) {
                       QString::fromStdString(box.prompt), QMessageBox::Ok, ActiveWindow());
   message.setObjectName(QStringLiteral("msgbox"));
   message.exec();
+  WindowsUncovered();
 }
 
 void QtHost::ReportFatal(FailureKind kind) {
@@ -302,6 +309,7 @@ void QtHost::ReportFatal(FailureKind kind) {
                       QString::fromStdString(report.prompt), QMessageBox::Ok, ActiveWindow());
   message.setObjectName(QStringLiteral("fatal"));
   message.exec();
+  WindowsUncovered();
 }
 
 void QtHost::ProgramEnded() {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "shell/host.h"
+#include "shell/pointer_guard.h"
 #include "shell/runtime.h"
 
 class QWidget;
@@ -38,6 +39,9 @@ class QtHost final : public Host {
   }
   // When set, the end of the program also ends the application's event loop.
   void SetQuitOnEnd(bool quit) { quit_on_end_ = quit; }
+  // The clock, in milliseconds, that times pointer presses against windows that have just
+  // appeared (PointerGuard). The real clock has the wall clock; without one, every press counts.
+  void SetPointerClock(std::function<std::int64_t()> clock) { pointer_clock_ = std::move(clock); }
 
   void FormCreated(const Form& form) override;
   void FormVisibilityChanged(const Form& form) override;
@@ -89,6 +93,10 @@ class QtHost final : public Host {
   // Brings the runtime's clock up to the wall clock before the player's input is handled.
   void SyncClock();
   QWidget* ActiveWindow() const;
+  // Whether a pointer press on the widget may reach it; see PointerGuard.
+  bool PointerMayPress(const QWidget* target) const;
+  // Every shown window has appeared again for the pointer, as after a message box closes.
+  void WindowsUncovered();
 
   Clock clock_;
   Runtime* runtime_ = nullptr;
@@ -99,6 +107,9 @@ class QtHost final : public Host {
   QElapsedTimer wall_;
   std::int64_t synced_ms_ = 0;
   QTimer tick_;
+  PointerGuard pointer_guard_;
+  std::function<std::int64_t()> pointer_clock_;
+  std::unique_ptr<QObject> pointer_filter_;
 };
 
 }  // namespace avtosalon::qt

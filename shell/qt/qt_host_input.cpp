@@ -1,5 +1,8 @@
+#include <QGuiApplication>
 #include <QLineEdit>
+#include <QStyleHints>
 
+#include "shell/qt/control_widgets.h"
 #include "shell/qt/qt_host.h"
 
 namespace avtosalon::qt {
@@ -75,6 +78,25 @@ void QtHost::PlayerChoseNeighbour(int form_index, int option, bool backwards) {
   const auto size = static_cast<std::ptrdiff_t>(group.size());
   const std::ptrdiff_t next = ((at - group.begin()) + (backwards ? size - 1 : 1)) % size;
   PlayerClicked(form_index, group[static_cast<std::size_t>(next)]);
+}
+
+bool QtHost::PointerMayPress(const QWidget* target) const {
+  if (!pointer_clock_) return true;
+  for (std::size_t form = 0; form < views_.size(); ++form) {
+    if (views_[form].window.get() != target->window()) continue;
+    return pointer_guard_.Accepts(static_cast<int>(form), pointer_clock_(),
+                                  QGuiApplication::styleHints()->mouseDoubleClickInterval());
+  }
+  return true;
+}
+
+void QtHost::WindowsUncovered() {
+  if (!pointer_clock_) return;
+  for (std::size_t form = 0; form < views_.size(); ++form) {
+    if (views_[form].window && views_[form].window->isVisible()) {
+      pointer_guard_.Appeared(static_cast<int>(form), pointer_clock_());
+    }
+  }
 }
 
 }  // namespace avtosalon::qt

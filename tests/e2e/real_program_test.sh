@@ -12,108 +12,16 @@ set -uo pipefail
 game=${1:-$(dirname "$0")/../../build/avtosalon}
 screenshot=${2:-/tmp/avtosalon-e2e-root.png}
 
-for tool in Xvfb xdotool; do
-  if ! command -v "$tool" >/dev/null; then
-    echo "SKIP: $tool is not installed"
-    exit 77
-  fi
-done
 [ -x "$game" ] || { echo "FAIL: no game at $game"; exit 1; }
 if [ "${ENDING:-exit}" = close ] && ! /usr/bin/python3 -c "import Xlib" 2>/dev/null; then
   echo "SKIP: python3-xlib is not installed"
   exit 77
 fi
+source "$(dirname "$0")/x_session.sh"
 
-work=$(mktemp -d)
-xvfb_pid=
-game_pid=
-
-cleanup() {
-  local pid
-  for pid in "$game_pid" "$xvfb_pid"; do
-    [ -n "$pid" ] || continue
-    kill "$pid" 2>/dev/null
-    wait "$pid" 2>/dev/null
-  done
-  rm -rf "$work"
-}
-trap cleanup EXIT
-trap 'exit 130' INT
-trap 'exit 143' TERM
-
-fail() {
-  {
-    echo "FAIL: $*"
-    for log in "$work"/*.log; do
-      [ -s "$log" ] && { echo "--- $(basename "$log")"; cat "$log"; }
-    done
-  } >&2
-  exit 1
-}
-
-# Runs a command every 0.1 s until it succeeds or the given seconds run out. The waits below
-# add up to 27 s, so a failing run still ends inside CTest's 30 s.
-poll() {
-  local tenths=$(($1 * 10))
-  shift
-  while ! "$@"; do
-    tenths=$((tenths - 1))
-    [ "$tenths" -gt 0 ] || return 1
-    sleep 0.1
-  done
-}
-
-alive() { kill -0 "$1" 2>/dev/null; }
-ended() { ! alive "$1"; }
-
-# The server is up and is ours: another server on the same display would own the lock file.
-server_ready() {
-  alive "$xvfb_pid" || return 0
-  [ "$(tr -d " " 2>/dev/null <"/tmp/.X$display-lock")" = "$xvfb_pid" ] &&
-    DISPLAY=:$display xdotool getdisplaygeometry >/dev/null 2>&1
-}
-
-display=
-for candidate in $(seq 91 130); do
-  [ -e "/tmp/.X$candidate-lock" ] || [ -e "/tmp/.X11-unix/X$candidate" ] && continue
-  Xvfb ":$candidate" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-  xvfb_pid=$!
-  display=$candidate
-  poll 3 server_ready || fail "Xvfb :$candidate did not start"
-  alive "$xvfb_pid" && break
-  wait "$xvfb_pid" 2>/dev/null
-  xvfb_pid=
-  display=
-done
-[ -n "$display" ] || fail "no free display between :91 and :130"
-export DISPLAY=:$display
-echo "Xvfb on :$display"
-
+start_x
 started=$(date +%s%N)
-XDG_RUNTIME_DIR=$work QT_QPA_PLATFORM=xcb "$game" >"$work/game.log" 2>&1 &
-game_pid=$!
-
-# Waits for a visible window whose title matches, and prints its id.
-window() {
-  local title=$1 seconds=$2 id
-  id=$(timeout "$seconds" xdotool search --sync --onlyvisible --name "$title" 2>/dev/null |
-    head -n 1)
-  [ -n "$id" ] || fail "no window titled \"$title\" within $seconds s"
-  echo "$id"
-}
-
-focused() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]; }
-gone() { ! xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
-
-# Enter as from the keyboard (XTEST). `xdotool key --window` would deliver synthetic events
-# instead, and a box that closes on the press then loses the release with a BadWindow error.
-answer_box() {
-  local title=$1 seconds=$2 box
-  box=$(window "$title" "$seconds") || exit 1
-  poll 2 focused "$box" || fail "\"$title\" did not take the keyboard focus"
-  xdotool key Return
-  poll 2 gone "$title" || fail "Enter did not close \"$title\""
-}
+start_game "$game"
 
 answer_box "Запомните!" 6
 answer_box "Предупреждение." 3
@@ -127,19 +35,17 @@ if command -v import >/dev/null; then
   fi
 fi
 
-alive "$game_pid" || fail "the game ended before the player could end it"
+alive "$GAME_PID" || fail "the game ended before the player could end it"
 if [ "${ENDING:-exit}" = close ]; then
   # With no window manager, the close box is the request a window manager would send.
   /usr/bin/python3 "$(dirname "$0")/close_window.py" "$main" || fail "could not ask the window to close"
 else
   # «Выход» covers x 552..617, y 416..449 of the 624 x 450 client area; with no window
-  # manager there is no frame, so window coordinates are client coordinates.
+  # manager there is no frame, so window coordinates are client coordinates. A window ignores
+  # the pointer for a double-click interval after it appears.
+  sleep 0.6
   xdotool mousemove --window "$main" 584 432 click 1
 fi
 
-poll 4 ended "$game_pid" || fail "the game is still running 4 s after it was told to end"
-wait "$game_pid"
-status=$?
-game_pid=
-[ "$status" -eq 0 ] || fail "the game exited with status $status"
+expect_clean_exit
 echo "PASS: the game ran and exited cleanly in $((($(date +%s%N) - started) / 1000000)) ms"
