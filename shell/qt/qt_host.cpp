@@ -300,6 +300,20 @@ void QtHost::ShowMessage(const MessageBox& box) {
   message.setObjectName(QStringLiteral("msgbox"));
   message.exec();
   WindowsUncovered();
+  ReturnKeyboard();
+}
+
+// With no window manager, nothing hands the keyboard back to the window under a box that
+// has closed: the keys would go nowhere until a click.
+void QtHost::ReturnKeyboard() {
+  if (!runtime_ || runtime_->Ended()) return;
+  for (int index = 0; index < runtime_->FormCount(); ++index) {
+    const Form* form = runtime_->FormAt(index);
+    if (!form || !form->Visible() || !Window(index)) continue;
+    Window(index)->activateWindow();
+    Applying applying(applying_);
+    ApplyFocus(*form);
+  }
 }
 
 void QtHost::ReportFatal(FailureKind kind) {

@@ -97,6 +97,8 @@ class QtHost final : public Host {
   bool PointerMayPress(const QWidget* target) const;
   // Every shown window has appeared again for the pointer, as after a message box closes.
   void WindowsUncovered();
+  // The visible window takes the keyboard back, as after a message box closes.
+  void ReturnKeyboard();
 
   Clock clock_;
   Runtime* runtime_ = nullptr;
