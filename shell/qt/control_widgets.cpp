@@ -52,8 +52,10 @@ void LabelWidget::mousePressEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) site_.Clicked();
 }
 
+// Space and Enter press a button, a clickable label or an option when the key goes down,
+// once per press: KeyRepeatFilter keeps the repeats of a held key away.
 void LabelWidget::keyPressEvent(QKeyEvent* event) {
-  if (IsPressKey(event->key()) && !event->isAutoRepeat()) {
+  if (IsPressKey(event->key())) {
     event->accept();
     site_.Clicked();
     return;
@@ -118,8 +120,7 @@ void ButtonWidget::paintEvent(QPaintEvent*) {
 }
 
 void ButtonWidget::keyPressEvent(QKeyEvent* event) {
-  // Space presses a button in every style; Enter presses the focused one too.
-  if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !event->isAutoRepeat()) {
+  if (IsPressKey(event->key())) {
     event->accept();
     site_.Clicked();
     return;
@@ -192,7 +193,7 @@ void OptionWidget::keyPressEvent(QKeyEvent* event) {
                                      key == Qt::Key_Up || key == Qt::Key_Left);
     return;
   }
-  if (IsPressKey(key) && key != Qt::Key_Space) {
+  if (IsPressKey(key)) {
     event->accept();
     site_.Clicked();
     return;

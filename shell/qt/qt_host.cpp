@@ -6,6 +6,7 @@
 
 #include "shell/fatal_report.h"
 #include "shell/qt/control_widgets.h"
+#include "shell/qt/key_repeat_filter.h"
 #include "shell/qt/look.h"
 #include "shell/qt/pictures.h"
 #include "shell/qt/placement.h"
@@ -49,6 +50,8 @@ QtHost::QtHost(Clock clock) : clock_(clock) {
   pointer_filter_ = std::make_unique<PointerFilter>(
       [this](const QWidget* target) { return PointerMayPress(target); });
   QCoreApplication::instance()->installEventFilter(pointer_filter_.get());
+  key_repeat_filter_ = std::make_unique<KeyRepeatFilter>();
+  QCoreApplication::instance()->installEventFilter(key_repeat_filter_.get());
 }
 
 QtHost::~QtHost() = default;

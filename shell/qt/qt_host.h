@@ -112,6 +112,7 @@ class QtHost final : public Host {
   PointerGuard pointer_guard_;
   std::function<std::int64_t()> pointer_clock_;
   std::unique_ptr<QObject> pointer_filter_;
+  std::unique_ptr<QObject> key_repeat_filter_;
 };
 
 }  // namespace avtosalon::qt
