@@ -36,6 +36,10 @@ void HeadlessDriver::Paste(Form& form, int box, std::string_view text) {
 
 void HeadlessDriver::Close(Form& form) { runtime_.Close(form); }
 
+ShownState HeadlessDriver::State() {
+  return RuntimeState(runtime_, [](const Form& form) { return form.Focus(); });
+}
+
 void HeadlessDriver::Wait(long long milliseconds) { runtime_.AdvanceClock(milliseconds); }
 
 }  // namespace avtosalon::scenario

@@ -8,9 +8,11 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QRadioButton>
 #include <QTimer>
 
 #include "shell/qt/application.h"
+#include "shell/qt/control_widgets.h"
 #include "shell/qt/qt_host.h"
 
 namespace avtosalon::scenario {
@@ -62,13 +64,43 @@ Qt::Key QtKey(Key key) {
   return Qt::Key_unknown;
 }
 
+std::string Bool(bool value) { return value ? "true" : "false"; }
+
+void ReadWidget(ShownState& state, const Form& form, int control, const QWidget& widget) {
+  const auto put = [&](std::string_view property, std::string value) {
+    const std::string key = StateKey(form, control, property);
+    if (state.contains(key)) state[key] = std::move(value);
+  };
+  put("Visible", Bool(!widget.isHidden()));
+  put("Enabled", Bool(!widget.testAttribute(Qt::WA_ForceDisabled)));
+  put("Position", std::to_string(widget.x()) + "," + std::to_string(widget.y()));
+  put("Size", std::to_string(widget.width()) + "x" + std::to_string(widget.height()));
+  if (const auto* label = qobject_cast<const QLabel*>(&widget)) {
+    put("Caption", label->text().toStdString());
+  } else if (const auto* option = qobject_cast<const QRadioButton*>(&widget)) {
+    put("Caption", option->text().toStdString());
+    put("Value", Bool(option->isChecked()));
+  } else if (const auto* button = qobject_cast<const QAbstractButton*>(&widget)) {
+    put("Caption", button->text().toStdString());
+  } else if (const auto* box = qobject_cast<const QLineEdit*>(&widget)) {
+    put("Text", box->text().toStdString());
+  } else if (const auto* list = qobject_cast<const QListWidget*>(&widget)) {
+    const QModelIndexList selected = list->selectionModel()->selectedRows();
+    put("ListIndex", std::to_string(selected.isEmpty() ? -1 : selected.front().row()));
+  } else if (const auto* frame = dynamic_cast<const qt::FrameWidget*>(&widget)) {
+    put("Caption", frame->Title().toStdString());
+  } else if (const auto* picture = dynamic_cast<const qt::PictureWidget*>(&widget)) {
+    put("Picture", picture->Picture());
+  }
+}
+
 class QtDriver final : public Driver {
  public:
   explicit QtDriver(const Project& project)
       : host_(qt::QtHost::Clock::kVirtual), runtime_(project, host_) {
     host_.Attach(runtime_);
-    // Message boxes are read and closed with Enter, as a player would.
-    watcher_.setInterval(5);
+    // Message boxes are read and closed with Enter, as a player would, as soon as they show.
+    watcher_.setInterval(0);
     QObject::connect(&watcher_, &QTimer::timeout, [this] { AnswerBox(); });
   }
 
@@ -102,7 +134,7 @@ class QtDriver final : public Driver {
   }
 
   void Type(Form& form, int box, std::string_view text) override {
-    QWidget* widget = host_.Widget(form.Index(), box);
+    QWidget* widget = FocusOn(form, box);
     for (const char32_t code :
          QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).toUcs4()) {
       if (!form.Reachable(box)) break;
@@ -121,12 +153,12 @@ class QtDriver final : public Driver {
   }
 
   void Press(Form& form, int box, Key key) override {
-    SendKey(host_.Widget(form.Index(), box), QtKey(key));
+    SendKey(FocusOn(form, box), QtKey(key));
     Settle();
   }
 
   void Paste(Form& form, int box, std::string_view text) override {
-    QWidget* widget = host_.Widget(form.Index(), box);
+    QWidget* widget = FocusOn(form, box);
     QGuiApplication::clipboard()->setText(
         QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
     SendKey(widget, Qt::Key_A, Qt::ControlModifier);
@@ -161,7 +193,32 @@ class QtDriver final : public Driver {
     return control && control->first == form.Index() ? control->second : -1;
   }
 
+  // The runtime's record, with every entry a widget shows taken from the widget instead.
+  ShownState State() override {
+    ShownState state = RuntimeState(runtime_, [this](const Form& form) { return Focus(form); });
+    for (int f = 0; f < runtime_.FormCount(); ++f) {
+      const Form* form = runtime_.FormAt(f);
+      if (!form || !host_.Window(f)) continue;
+      state[form->Name()] = host_.Window(f)->isVisible() ? "visible" : "hidden";
+      for (int c = 0; c < static_cast<int>(form->Controls().size()); ++c) {
+        if (QWidget* widget = host_.Widget(f, c)) ReadWidget(state, *form, c, *widget);
+      }
+    }
+    return state;
+  }
+
  private:
+  // A player puts the caret into a box before typing there, even where the keys change
+  // nothing.
+  QWidget* FocusOn(const Form& form, int box) {
+    QWidget* widget = host_.Widget(form.Index(), box);
+    if (!widget->hasFocus()) {
+      widget->setFocus(Qt::MouseFocusReason);
+      Settle();
+    }
+    return widget;
+  }
+
   void AnswerBox() {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (!box || !box->isVisible()) return;
