@@ -1,5 +1,6 @@
 #include "tools/random/compare_hosts.h"
 
+#include <algorithm>
 #include <set>
 
 #include "tools/random/random_player.h"
@@ -9,6 +10,8 @@
 
 namespace avtosalon::random_play {
 namespace {
+
+const std::string kNone = "(none)";
 
 std::function<void(const HostEvent&)> Recorder(std::vector<std::string>& shown) {
   return [&shown](const HostEvent& event) {
@@ -97,16 +100,21 @@ std::optional<HostDifference> Lockstep::Differs() {
   }
   const scenario::ShownState mine = headless_.State();
   const scenario::ShownState theirs = other_->State();
-  std::set<std::string> keys;
-  for (const auto& [key, value] : mine) keys.insert(key);
-  for (const auto& [key, value] : theirs) keys.insert(key);
-  for (const std::string& key : keys) {
-    const auto a = mine.find(key);
-    const auto b = theirs.find(key);
-    const std::string left = a == mine.end() ? "(none)" : a->second;
-    const std::string right = b == theirs.end() ? "(none)" : b->second;
-    if (left != right && !IntendedDifference(project_, key)) {
-      return HostDifference{key, left, right};
+  const auto same_thing = [](const scenario::ShownEntry& a, const scenario::ShownEntry& b) {
+    return a.form == b.form && a.control == b.control && a.property == b.property;
+  };
+  for (std::size_t i = 0; i < std::max(mine.size(), theirs.size()); ++i) {
+    if (i >= mine.size() || i >= theirs.size() || !same_thing(mine[i], theirs[i])) {
+      // Not the same things shown: name the first one that only one host shows.
+      const bool mine_only = i < mine.size();
+      const scenario::ShownEntry& entry = mine_only ? mine[i] : theirs[i];
+      return HostDifference{scenario::KeyOf(project_, entry), mine_only ? entry.value : kNone,
+                            mine_only ? kNone : entry.value};
+    }
+    if (mine[i].value == theirs[i].value) continue;
+    std::string key = scenario::KeyOf(project_, mine[i]);
+    if (!IntendedDifference(project_, key)) {
+      return HostDifference{std::move(key), mine[i].value, theirs[i].value};
     }
   }
   return std::nullopt;

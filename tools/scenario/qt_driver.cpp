@@ -66,32 +66,43 @@ Qt::Key QtKey(Key key) {
 
 std::string Bool(bool value) { return value ? "true" : "false"; }
 
-void ReadWidget(ShownState& state, const Form& form, int control, const QWidget& widget) {
-  const auto put = [&](std::string_view property, std::string value) {
-    const std::string key = StateKey(form, control, property);
-    if (state.contains(key)) state[key] = std::move(value);
-  };
-  put("Visible", Bool(!widget.isHidden()));
-  put("Enabled", Bool(!widget.testAttribute(Qt::WA_ForceDisabled)));
-  put("Position", std::to_string(widget.x()) + "," + std::to_string(widget.y()));
-  put("Size", std::to_string(widget.width()) + "x" + std::to_string(widget.height()));
-  if (const auto* label = qobject_cast<const QLabel*>(&widget)) {
-    put("Caption", label->text().toStdString());
-  } else if (const auto* option = qobject_cast<const QRadioButton*>(&widget)) {
-    put("Caption", option->text().toStdString());
-    put("Value", Bool(option->isChecked()));
-  } else if (const auto* button = qobject_cast<const QAbstractButton*>(&widget)) {
-    put("Caption", button->text().toStdString());
-  } else if (const auto* box = qobject_cast<const QLineEdit*>(&widget)) {
-    put("Text", box->text().toStdString());
-  } else if (const auto* list = qobject_cast<const QListWidget*>(&widget)) {
-    const QModelIndexList selected = list->selectionModel()->selectedRows();
-    put("ListIndex", std::to_string(selected.isEmpty() ? -1 : selected.front().row()));
-  } else if (const auto* frame = dynamic_cast<const qt::FrameWidget*>(&widget)) {
-    put("Caption", frame->Title().toStdString());
-  } else if (const auto* picture = dynamic_cast<const qt::PictureWidget*>(&widget)) {
-    put("Picture", picture->Picture());
+// What a widget shows of a property, where it shows one.
+std::optional<std::string> ReadWidget(const QWidget& widget, std::string_view property) {
+  if (property == "Visible") return Bool(!widget.isHidden());
+  if (property == "Enabled") return Bool(!widget.testAttribute(Qt::WA_ForceDisabled));
+  if (property == "Position") return std::to_string(widget.x()) + "," + std::to_string(widget.y());
+  if (property == "Size")
+    return std::to_string(widget.width()) + "x" + std::to_string(widget.height());
+  if (property == "Caption") {
+    if (const auto* label = qobject_cast<const QLabel*>(&widget))
+      return label->text().toStdString();
+    if (const auto* button = qobject_cast<const QAbstractButton*>(&widget)) {
+      return button->text().toStdString();
+    }
+    if (const auto* frame = dynamic_cast<const qt::FrameWidget*>(&widget)) {
+      return frame->Title().toStdString();
+    }
   }
+  if (property == "Value") {
+    if (const auto* option = qobject_cast<const QRadioButton*>(&widget)) {
+      return Bool(option->isChecked());
+    }
+  }
+  if (property == "Text") {
+    if (const auto* box = qobject_cast<const QLineEdit*>(&widget)) return box->text().toStdString();
+  }
+  if (property == "ListIndex") {
+    if (const auto* list = qobject_cast<const QListWidget*>(&widget)) {
+      const QModelIndexList selected = list->selectionModel()->selectedRows();
+      return std::to_string(selected.isEmpty() ? -1 : selected.front().row());
+    }
+  }
+  if (property == "Picture") {
+    if (const auto* picture = dynamic_cast<const qt::PictureWidget*>(&widget)) {
+      return picture->Picture();
+    }
+  }
+  return std::nullopt;
 }
 
 class QtDriver final : public Driver {
@@ -195,16 +206,18 @@ class QtDriver final : public Driver {
 
   // The runtime's record, with every entry a widget shows taken from the widget instead.
   ShownState State() override {
-    ShownState state = RuntimeState(runtime_, [this](const Form& form) { return Focus(form); });
-    for (int f = 0; f < runtime_.FormCount(); ++f) {
-      const Form* form = runtime_.FormAt(f);
-      if (!form || !host_.Window(f)) continue;
-      state[form->Name()] = host_.Window(f)->isVisible() ? "visible" : "hidden";
-      for (int c = 0; c < static_cast<int>(form->Controls().size()); ++c) {
-        if (QWidget* widget = host_.Widget(f, c)) ReadWidget(state, *form, c, *widget);
-      }
-    }
-    return state;
+    return RuntimeState(
+        runtime_, [this](const Form& form) { return Focus(form); },
+        [this](const Form& form, int control,
+               std::string_view property) -> std::optional<std::string> {
+          if (control < 0) {
+            const QWidget* window = host_.Window(form.Index());
+            if (!window) return std::nullopt;
+            return window->isVisible() ? "visible" : "hidden";
+          }
+          const QWidget* widget = host_.Widget(form.Index(), control);
+          return widget ? ReadWidget(*widget, property) : std::nullopt;
+        });
   }
 
  private:

@@ -9,68 +9,89 @@ std::string Bool(bool value) { return value ? "true" : "false"; }
 
 int Pixels(int units) { return static_cast<int>(std::lround(units / double{kUnitsPerPixel})); }
 
-void AddControl(ShownState& state, const Form& form, int index) {
+void AddControl(ShownState& state, const Form& form, int index, const PropertyReader& reader) {
   const Control& c = form.At(index);
-  const auto put = [&](std::string_view property, std::string value) {
-    state[StateKey(form, index, property)] = std::move(value);
+  const auto put = [&](std::string_view property, auto value) {
+    std::optional<std::string> shown;
+    if (reader) shown = reader(form, index, property);
+    state.push_back(ShownEntry{form.Index(), index, property, shown ? *std::move(shown) : value()});
   };
-  put("Enabled", Bool(c.enabled));
+  put("Enabled", [&] { return Bool(c.enabled); });
   if (c.Kind() == ControlKind::kTimer) {
-    put("Interval", std::to_string(c.interval));
+    put("Interval", [&] { return std::to_string(c.interval); });
     return;
   }
-  put("Visible", Bool(c.visible));
+  put("Visible", [&] { return Bool(c.visible); });
   switch (c.Kind()) {
     case ControlKind::kTextBox:
-      put("Text", c.caption);
+      put("Text", [&] { return c.caption; });
       break;
     case ControlKind::kLabel:
     case ControlKind::kCommandButton:
     case ControlKind::kFrame:
-      put("Caption", c.caption);
+      put("Caption", [&] { return c.caption; });
       break;
     case ControlKind::kOptionButton:
-      put("Caption", c.caption);
-      put("Value", Bool(c.value));
+      put("Caption", [&] { return c.caption; });
+      put("Value", [&] { return Bool(c.value); });
       break;
     case ControlKind::kListBox:
-      put("ListIndex", std::to_string(c.list_index));
+      put("ListIndex", [&] { return std::to_string(c.list_index); });
       break;
     case ControlKind::kPictureBox:
     case ControlKind::kImage:
-      put("Picture", c.picture ? c.picture->resource : "");
+      put("Picture", [&] { return c.picture ? c.picture->resource : std::string(); });
       break;
     case ControlKind::kLine:
     case ControlKind::kTimer:
       return;  // a line is drawn from end to end, not in a rectangle
   }
-  put("Position", std::to_string(Pixels(c.rect.left)) + "," + std::to_string(Pixels(c.rect.top)));
-  put("Size", std::to_string(Pixels(c.rect.width)) + "x" + std::to_string(Pixels(c.rect.height)));
+  put("Position", [&] {
+    return std::to_string(Pixels(c.rect.left)) + "," + std::to_string(Pixels(c.rect.top));
+  });
+  put("Size", [&] {
+    return std::to_string(Pixels(c.rect.width)) + "x" + std::to_string(Pixels(c.rect.height));
+  });
 }
 
 }  // namespace
 
-std::string StateKey(const Form& form, int control, std::string_view property) {
-  return form.Name() + "." + form.At(control).Name() + "." + std::string(property);
+std::string KeyOf(const Project& project, const ShownEntry& entry) {
+  if (entry.form < 0) return "program";
+  const FormSpec& form = project.forms[static_cast<std::size_t>(entry.form)].spec;
+  if (entry.control < 0) {
+    return entry.property.empty() ? form.name : form.name + "." + std::string(entry.property);
+  }
+  return form.name + "." + form.controls[static_cast<std::size_t>(entry.control)].name + "." +
+         std::string(entry.property);
 }
 
-ShownState RuntimeState(const Runtime& game, const std::function<int(const Form&)>& focus) {
+ShownState RuntimeState(const Runtime& game, const std::function<int(const Form&)>& focus,
+                        const PropertyReader& reader) {
   ShownState state;
-  state["program"] = game.Fatal()   ? "fatal " + std::string(FailureKindName(*game.Fatal()))
-                     : game.Ended() ? "ended"
-                                    : "running";
+  state.reserve(1024);
+  state.push_back(ShownEntry{-1, -1, "",
+                             game.Fatal()   ? "fatal " + std::string(FailureKindName(*game.Fatal()))
+                             : game.Ended() ? "ended"
+                                            : "running"});
   for (int f = 0; f < game.FormCount(); ++f) {
     const Form* form = game.FormAt(f);
-    const std::string& name = game.GetProject().forms[static_cast<std::size_t>(f)].spec.name;
     if (!form) {
-      state[name] = "not created";
+      state.push_back(ShownEntry{f, -1, "", "not created"});
       continue;
     }
-    state[name] = form->Visible() ? "visible" : "hidden";
-    for (int c = 0; c < static_cast<int>(form->Controls().size()); ++c) AddControl(state, *form, c);
+    std::optional<std::string> shown;
+    if (reader) shown = reader(*form, -1, "");
+    state.push_back(ShownEntry{f, -1, "",
+                               shown             ? *std::move(shown)
+                               : form->Visible() ? "visible"
+                                                 : "hidden"});
+    for (int c = 0; c < static_cast<int>(form->Controls().size()); ++c) {
+      AddControl(state, *form, c, reader);
+    }
     if (form->Visible() && !game.Ended()) {
       const int focused = focus(*form);
-      state[name + ".focus"] = focused >= 0 ? form->At(focused).Name() : "";
+      state.push_back(ShownEntry{f, -1, "focus", focused >= 0 ? form->At(focused).Name() : ""});
     }
   }
   return state;
