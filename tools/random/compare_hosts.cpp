@@ -122,14 +122,17 @@ std::optional<HostDifference> Lockstep::Differs() {
 
 namespace {
 
-// Steps taken before the first difference shows, or nullopt when the hosts agree throughout.
+// Steps taken before the first difference shows, when it is a difference in the given entry;
+// nullopt otherwise.
 std::optional<std::size_t> DiffersAfter(const Project& project, const DriverFactory& other,
-                                        const Steps& steps) {
+                                        const Steps& steps, const std::string& key) {
   Lockstep pair(project, other);
-  if (pair.Differs()) return 0;
-  for (std::size_t i = 0; i < steps.size(); ++i) {
-    pair.Do(steps[i]);
-    if (pair.Differs()) return i + 1;
+  for (std::size_t i = 0; i <= steps.size(); ++i) {
+    if (i > 0) pair.Do(steps[i - 1]);
+    if (const auto difference = pair.Differs()) {
+      if (difference->key != key) return std::nullopt;
+      return i;
+    }
   }
   return std::nullopt;
 }
@@ -174,12 +177,13 @@ CompareResult CompareSeeds(const Project& project, const RunOptions& options,
       if (!difference) continue;
       found = FoundDifference{seed, game, steps.size(), *difference, steps, {}};
       if (options.shrink) {
-        found->steps =
-            Shrink(
-                steps,
-                [&](const Steps& candidate) { return DiffersAfter(project, other, candidate); },
-                options.shrink_budget)
-                .steps;
+        found->steps = Shrink(
+                           steps,
+                           [&](const Steps& candidate) {
+                             return DiffersAfter(project, other, candidate, difference->key);
+                           },
+                           options.shrink_budget)
+                           .steps;
       }
       std::optional<HostDifference> shown;
       {

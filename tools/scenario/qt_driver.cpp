@@ -38,6 +38,10 @@ void ClickAt(QWidget* widget, QPoint local) {
   if (!target) target = window;
   const QPoint at = target->mapFrom(window, in_window);
   const QPointF global = target->mapToGlobal(QPointF(at));
+  // Qt gives the focus on a click only for the platform's own events, not for sent ones.
+  if (target->isEnabled() && (target->focusPolicy() & Qt::ClickFocus) == Qt::ClickFocus) {
+    target->setFocus(Qt::MouseFocusReason);
+  }
   QMouseEvent press(QEvent::MouseButtonPress, QPointF(at), global, Qt::LeftButton, Qt::LeftButton,
                     Qt::NoModifier);
   QApplication::sendEvent(target, &press);
@@ -145,6 +149,7 @@ class QtDriver final : public Driver {
   }
 
   void Type(Form& form, int box, std::string_view text) override {
+    if (text.empty()) return;
     QWidget* widget = FocusOn(form, box);
     for (const char32_t code :
          QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).toUcs4()) {
