@@ -31,8 +31,9 @@ void Runtime::SetCaption(Form& form, int control, std::string_view caption) {
 void Runtime::SetText(Form& form, int control, std::string_view text) {
   Control& c = form.At(control);
   if (c.Kind() != ControlKind::kTextBox) CallFailed();
-  c.caret = static_cast<int>(text.size());
+  // Writing the text a box already holds changes nothing, not even where the caret is.
   if (c.caption == text) return;
+  c.caret = static_cast<int>(text.size());
   c.caption = std::string(text);
   host_.ControlChanged(form, control, Property::kText);
   Raise(form, control, Event::kChange);

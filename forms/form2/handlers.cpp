@@ -93,7 +93,11 @@ void Command3Click(Program& rt) {
   ShowCountries(form, false);
   form.to_quantity.SetVisible(false);
   ShowQuantityStep(form, true);
+  // Writing the text it already holds raises no Change, yet the shortage has to follow the
+  // new price all the same.
+  const bool already_one = form.quantity.Text() == NumberToText(std::int32_t{1});
   form.quantity.SetText(NumberToText(std::int32_t{1}));
+  if (already_one) Text1Change(rt);
   form.total.SetCaption(form.unit_price.Caption());
 }
 

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <limits>
 
 #include "shell/input.h"
 #include "shell/qt/pictures.h"
@@ -145,6 +146,8 @@ void ButtonWidget::paintEvent(QPaintEvent*) {
 
 TextBoxWidget::TextBoxWidget(Site site, QWidget* parent) : ControlWidget(site, parent) {
   setFrame(true);
+  // A text box takes text of any length; Qt would stop at 32767 characters.
+  setMaxLength(std::numeric_limits<int>::max());
   connect(this, &QLineEdit::textEdited, this, [this](const QString& text) {
     // The caret in bytes of the UTF-8 text.
     const int caret = static_cast<int>(text.left(cursorPosition()).toUtf8().size());

@@ -141,6 +141,7 @@ class PictureWidget : public ControlWidget<QWidget> {
   PictureWidget(Site site, QWidget* parent);
   // The name of a picture resource, decoded when first drawn; empty for none.
   void SetPicture(std::string picture);
+  const std::string& Picture() const { return picture_; }
   void SetBack(std::optional<QColor> back);
 
  protected:

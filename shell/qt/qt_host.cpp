@@ -3,13 +3,17 @@
 #include <QApplication>
 #include <QFontMetrics>
 #include <QMessageBox>
+#include <QStyleHints>
 #include <algorithm>
 
 #include "shell/qt/accessibility.h"
 #include "shell/qt/accessible_names.h"
 #include "shell/qt/control_widgets.h"
+#include "shell/qt/key_repeat_filter.h"
 #include "shell/qt/look.h"
 #include "shell/qt/pictures.h"
+#include "shell/qt/placement.h"
+#include "shell/qt/pointer_filter.h"
 
 namespace avtosalon::qt {
 namespace {
@@ -46,6 +50,12 @@ QtHost::QtHost(Clock clock) : clock_(clock) {
   tick_.setSingleShot(true);
   tick_.setTimerType(Qt::PreciseTimer);
   QObject::connect(&tick_, &QTimer::timeout, [this] { input_->AdvanceClockTo(wall_.elapsed()); });
+  if (clock_ == Clock::kReal) pointer_clock_ = [this] { return wall_.elapsed(); };
+  pointer_filter_ = std::make_unique<PointerFilter>(
+      [this](const QWidget* target) { return PointerMayPress(target); });
+  QCoreApplication::instance()->installEventFilter(pointer_filter_.get());
+  key_repeat_filter_ = std::make_unique<KeyRepeatFilter>();
+  QCoreApplication::instance()->installEventFilter(key_repeat_filter_.get());
 }
 
 QtHost::~QtHost() = default;
@@ -85,6 +95,7 @@ void QtHost::FormCreated(const Form& form) {
   const auto index = static_cast<std::size_t>(form.Index());
   if (views_.size() <= index) views_.resize(index + 1);
   View& view = views_[index];
+  view.form = &form;
   const FormSpec& spec = form.Spec();
   view.window =
       std::make_unique<FormWindow>(Site{this, form.Index(), -1}, ToQColor(spec.back), spec.picture);
@@ -246,8 +257,11 @@ void QtHost::FormVisibilityChanged(const Form& form) {
   QWidget* window = Window(form.Index());
   if (!window) return;
   if (form.Visible()) {
+    KeepOnScreen(*window);
     window->show();
+    KeepOnScreen(*window);  // again, now that the frame around it is known
     window->activateWindow();
+    if (pointer_clock_) pointer_guard_.Appeared(form.Index(), pointer_clock_());
   } else {
     window->hide();
   }
@@ -266,6 +280,38 @@ void QtHost::ShowMessage(const MessageBox& box) {
   QMessageBox message(IconFor(box.style), QString::fromStdString(box.title),
                       QString::fromStdString(box.prompt), QMessageBox::Ok, ActiveWindow());
   message.exec();
+  WindowsUncovered();
+  ReturnKeyboard();
+}
+
+// With no window manager, nothing hands the keyboard back to the window under a box that
+// has closed: the keys would go nowhere until a click.
+void QtHost::ReturnKeyboard() {
+  for (const View& view : views_) {
+    if (!view.form || !view.form->Visible() || !view.window || !view.window->isVisible()) continue;
+    view.window->activateWindow();
+    FocusChanged(*view.form);
+  }
+}
+
+// The timing of presses against windows that have just appeared; see PointerGuard.
+bool QtHost::PointerMayPress(const QWidget* target) const {
+  if (!pointer_clock_) return true;
+  for (std::size_t form = 0; form < views_.size(); ++form) {
+    if (views_[form].window.get() != target->window()) continue;
+    return pointer_guard_.Accepts(static_cast<int>(form), pointer_clock_(),
+                                  QGuiApplication::styleHints()->mouseDoubleClickInterval());
+  }
+  return true;
+}
+
+void QtHost::WindowsUncovered() {
+  if (!pointer_clock_) return;
+  for (std::size_t form = 0; form < views_.size(); ++form) {
+    if (views_[form].window && views_[form].window->isVisible()) {
+      pointer_guard_.Appeared(static_cast<int>(form), pointer_clock_());
+    }
+  }
 }
 
 void QtHost::ProgramEnded() {

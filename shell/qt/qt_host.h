@@ -3,6 +3,7 @@
 #include <QElapsedTimer>
 #include <QPointer>
 #include <QTimer>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <utility>
@@ -11,6 +12,7 @@
 #include "shell/form.h"
 #include "shell/host.h"
 #include "shell/input.h"
+#include "shell/pointer_guard.h"
 
 class QWidget;
 
@@ -36,6 +38,9 @@ class QtHost final : public Host {
   PlayerInput& Input() const { return *input_; }
   // When set, the end of the program also ends the application's event loop.
   void SetQuitOnEnd(bool quit) { quit_on_end_ = quit; }
+  // The clock, in milliseconds, that times pointer presses against windows that have just
+  // appeared (PointerGuard). The real clock has the wall clock; without one, every press counts.
+  void SetPointerClock(std::function<std::int64_t()> clock) { pointer_clock_ = std::move(clock); }
 
   void FormCreated(const Form& form) override;
   void FormVisibilityChanged(const Form& form) override;
@@ -54,6 +59,7 @@ class QtHost final : public Host {
 
  private:
   struct View {
+    const Form* form = nullptr;  // windows live until the program ends
     std::unique_ptr<FormWindow> window;
     std::vector<QWidget*> widgets;  // owned by the window; null for timers
   };
@@ -62,6 +68,12 @@ class QtHost final : public Host {
   void Apply(const Form& form, int control, Property property);
   void ApplyGeometry(const Form& form, int control);
   QWidget* ActiveWindow() const;
+  // Whether a pointer press on the widget may reach it; see PointerGuard.
+  bool PointerMayPress(const QWidget* target) const;
+  // Every shown window has appeared again for the pointer, as after a message box closes.
+  void WindowsUncovered();
+  // The visible window takes the keyboard back, as after a message box closes.
+  void ReturnKeyboard();
 
   Clock clock_;
   PlayerInput* input_ = nullptr;
@@ -69,6 +81,10 @@ class QtHost final : public Host {
   std::vector<View> views_;
   QElapsedTimer wall_;
   QTimer tick_;
+  PointerGuard pointer_guard_;
+  std::function<std::int64_t()> pointer_clock_;
+  std::unique_ptr<QObject> pointer_filter_;
+  std::unique_ptr<QObject> key_repeat_filter_;
 };
 
 }  // namespace avtosalon::qt

@@ -143,7 +143,9 @@ if [ "${ENDING:-exit}" = close ]; then
   /usr/bin/python3 "$here/close_window.py" "$main" || fail "could not ask the window to close"
 else
   # «Выход» covers x 552..617, y 416..449 of the 624 x 450 client area; with no window
-  # manager there is no frame, so window coordinates are client coordinates.
+  # manager there is no frame, so window coordinates are client coordinates. A window ignores
+  # the pointer for a double-click interval after it appears.
+  sleep 0.6
   xdotool mousemove --window "$main" 584 432 click 1
 fi
 

@@ -7,6 +7,7 @@
 #include "shell/host.h"
 #include "shell/runtime.h"
 #include "tools/scenario/script.h"
+#include "tools/scenario/shown_state.h"
 
 namespace avtosalon::scenario {
 
@@ -31,6 +32,8 @@ class Driver {
   virtual std::optional<std::string> Snap(const std::string& file) = 0;
   // The control that has the keyboard focus in the window, -1 for none.
   virtual int Focus(const Form& form) = 0;
+  // Everything the player sees now, as this host shows it.
+  virtual ShownState State() = 0;
 };
 
 }  // namespace avtosalon::scenario

@@ -38,6 +38,10 @@ void HeadlessDriver::Paste(const Form& form, int box, std::string_view text) {
 
 void HeadlessDriver::Close(const Form& form) { runtime_.Close(form.Index()); }
 
+ShownState HeadlessDriver::State() {
+  return RuntimeState(runtime_, [](const Form& form) { return form.Focus(); });
+}
+
 void HeadlessDriver::Wait(long long milliseconds) {
   runtime_.AdvanceClockTo(runtime_.Clock() + milliseconds);
 }

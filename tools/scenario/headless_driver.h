@@ -24,6 +24,7 @@ class HeadlessDriver final : public Driver {
   void Wait(long long milliseconds) override;
   std::optional<std::string> Snap(const std::string&) override { return std::nullopt; }
   int Focus(const Form& form) override { return form.Focus(); }
+  ShownState State() override;
 
  private:
   HeadlessHost host_;

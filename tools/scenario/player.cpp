@@ -192,6 +192,7 @@ std::string PropertyValue(const Form& form, int control, std::string_view proper
   if (property == "Visible") return Bool(c.visible);
   if (property == "Enabled") return Bool(c.enabled);
   if (property == "ListIndex") return std::to_string(c.list_index);
+  if (property == "Value") return Bool(c.value);
   if (property == "Picture") return c.picture ? c.picture->origin : "";
   if (property == "Interval") return std::to_string(c.interval);
   if (property == "Left") return std::to_string(c.rect.left);

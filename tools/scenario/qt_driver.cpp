@@ -2,14 +2,17 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QRadioButton>
 #include <QTimer>
 
 #include "shell/qt/application.h"
+#include "shell/qt/control_widgets.h"
 #include "shell/qt/qt_host.h"
 
 namespace avtosalon::scenario {
@@ -35,6 +38,10 @@ void ClickAt(QWidget* widget, QPoint local) {
   if (!target) target = window;
   const QPoint at = target->mapFrom(window, in_window);
   const QPointF global = target->mapToGlobal(QPointF(at));
+  // Qt gives the focus on a click only for the platform's own events, not for sent ones.
+  if (target->isEnabled() && (target->focusPolicy() & Qt::ClickFocus) == Qt::ClickFocus) {
+    target->setFocus(Qt::MouseFocusReason);
+  }
   QMouseEvent press(QEvent::MouseButtonPress, QPointF(at), global, Qt::LeftButton, Qt::LeftButton,
                     Qt::NoModifier);
   QApplication::sendEvent(target, &press);
@@ -61,13 +68,55 @@ Qt::Key QtKey(Key key) {
   return Qt::Key_unknown;
 }
 
+std::string Bool(bool value) { return value ? "true" : "false"; }
+
+// What a widget shows of a property, where it shows one.
+std::optional<std::string> ReadWidget(const QWidget& widget, std::string_view property) {
+  if (property == "Visible") return Bool(!widget.isHidden());
+  if (property == "Enabled") return Bool(!widget.testAttribute(Qt::WA_ForceDisabled));
+  if (property == "Position") return std::to_string(widget.x()) + "," + std::to_string(widget.y());
+  if (property == "Size")
+    return std::to_string(widget.width()) + "x" + std::to_string(widget.height());
+  if (property == "Caption") {
+    if (const auto* label = qobject_cast<const QLabel*>(&widget))
+      return label->text().toStdString();
+    if (const auto* button = qobject_cast<const QAbstractButton*>(&widget)) {
+      return button->text().toStdString();
+    }
+    if (const auto* frame = dynamic_cast<const qt::FrameWidget*>(&widget)) {
+      return frame->Title().toStdString();
+    }
+  }
+  if (property == "Value") {
+    if (const auto* option = qobject_cast<const QRadioButton*>(&widget)) {
+      return Bool(option->isChecked());
+    }
+  }
+  if (property == "Text") {
+    if (const auto* box = qobject_cast<const QLineEdit*>(&widget)) return box->text().toStdString();
+  }
+  if (property == "ListIndex") {
+    if (const auto* list = qobject_cast<const QListWidget*>(&widget)) {
+      const QModelIndexList selected = list->selectionModel()->selectedRows();
+      return std::to_string(selected.isEmpty() ? -1 : selected.front().row());
+    }
+  }
+  if (property == "Picture") {
+    if (const auto* picture = dynamic_cast<const qt::PictureWidget*>(&widget)) {
+      return picture->Picture();
+    }
+  }
+  return std::nullopt;
+}
+
 class QtDriver final : public Driver {
  public:
   explicit QtDriver(const Project& project)
       : host_(qt::QtHost::Clock::kVirtual), runtime_(project, host_) {
     host_.Attach(runtime_);
-    // Message boxes are closed with Enter, as a player would; the runtime reports them.
-    watcher_.setInterval(5);
+    // Message boxes are closed with Enter, as a player would, as soon as they show; the
+    // runtime reports them.
+    watcher_.setInterval(0);
     QObject::connect(&watcher_, &QTimer::timeout, [this] { AnswerBox(); });
   }
 
@@ -100,22 +149,32 @@ class QtDriver final : public Driver {
   }
 
   void Type(const Form& form, int box, std::string_view text) override {
-    QWidget* widget = host_.Widget(form.Index(), box);
-    for (const QChar character :
-         QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))) {
+    if (text.empty()) return;
+    QWidget* widget = FocusOn(form, box);
+    for (const char32_t code :
+         QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).toUcs4()) {
       if (!form.Reachable(box)) break;
-      SendKey(widget, 0, Qt::NoModifier, QString(character));
+      const QString character = QString::fromUcs4(&code, 1);
+      if (character.size() == 1) {
+        SendKey(widget, 0, Qt::NoModifier, character);
+      } else {
+        // A character beyond the first 65536 (an emoji) comes whole from an input method, as
+        // from an emoji picker: Qt's line edit takes no key whose text is a surrogate pair.
+        QInputMethodEvent commit;
+        commit.setCommitString(character);
+        QApplication::sendEvent(widget, &commit);
+      }
       Settle();
     }
   }
 
   void Press(const Form& form, int box, Key key) override {
-    SendKey(host_.Widget(form.Index(), box), QtKey(key));
+    SendKey(FocusOn(form, box), QtKey(key));
     Settle();
   }
 
   void Paste(const Form& form, int box, std::string_view text) override {
-    QWidget* widget = host_.Widget(form.Index(), box);
+    QWidget* widget = FocusOn(form, box);
     QGuiApplication::clipboard()->setText(
         QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
     SendKey(widget, Qt::Key_A, Qt::ControlModifier);
@@ -150,7 +209,34 @@ class QtDriver final : public Driver {
     return control && control->first == form.Index() ? control->second : -1;
   }
 
+  // The runtime's record, with every entry a widget shows taken from the widget instead.
+  ShownState State() override {
+    return RuntimeState(
+        runtime_, [this](const Form& form) { return Focus(form); },
+        [this](const Form& form, int control,
+               std::string_view property) -> std::optional<std::string> {
+          if (control < 0) {
+            const QWidget* window = host_.Window(form.Index());
+            if (!window) return std::nullopt;
+            return window->isVisible() ? "visible" : "hidden";
+          }
+          const QWidget* widget = host_.Widget(form.Index(), control);
+          return widget ? ReadWidget(*widget, property) : std::nullopt;
+        });
+  }
+
  private:
+  // A player puts the caret into a box before typing there, even where the keys change
+  // nothing.
+  QWidget* FocusOn(const Form& form, int box) {
+    QWidget* widget = host_.Widget(form.Index(), box);
+    if (!widget->hasFocus()) {
+      widget->setFocus(Qt::MouseFocusReason);
+      Settle();
+    }
+    return widget;
+  }
+
   void AnswerBox() {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (box && box->isVisible()) SendKey(box, Qt::Key_Return);

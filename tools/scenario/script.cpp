@@ -173,7 +173,8 @@ class LineParser {
     Arity(3);
     auto [target, property] = PropertyOf(what);
     const std::string& value = Word(2);
-    if (property == "Visible" || property == "Enabled" || property == "Created") {
+    if (property == "Visible" || property == "Enabled" || property == "Created" ||
+        property == "Value") {
       if (value != "true" && value != "false") throw Malformed{"expected true or false"};
     } else if (property != "Caption" && property != "Text" && property != "Picture") {
       Number(value, -2'000'000'000, 2'000'000'000);
