@@ -40,6 +40,8 @@ void FormWindow::closeEvent(QCloseEvent* event) {
   }
   event->ignore();
   site_.host->PlayerClosed(site_.form);
+  // The request may have ended the program, which closes every window, this one too.
+  if (closing_allowed_) event->accept();
 }
 
 LabelWidget::LabelWidget(Site site, QWidget* parent) : ControlWidget(site, parent) {
