@@ -71,6 +71,8 @@ void FormWindow::closeEvent(QCloseEvent* event) {
   }
   event->ignore();
   site_.host->Input().Close(site_.form);
+  // The request may have ended the program, which closes every window, this one too.
+  if (closing_allowed_) event->accept();
 }
 
 bool FormWindow::focusNextPrevChild(bool next) {
