@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Avtosalon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The input's bytes choose a player's steps, as the random player's seed does; after every
 // step the random player's checks must hold.
 #include <cstddef>

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Avtosalon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // avtosalon-scenario [--gui] FILE...: plays each scenario from a fresh start of the game.
 #include <iostream>
 #include <memory>

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Avtosalon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The smallest Qt Widgets program that shows what the game shows at first: a window with one
 // label, then a message box. bench_startup measures the game's start against this one's.
 #include <QApplication>

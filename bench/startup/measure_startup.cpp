@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Avtosalon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // bench_startup [--runs K] [--platform offscreen|xvfb|both]: the game's start-up, from exec to
 // its first message box, against a bare Qt Widgets program that shows a label and a message
 // box; median times and peak memory of K runs each, and the ratios game/bare.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Avtosalon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "forms/form1/form1.h"
 #include "forms/form2/form2.h"
 #include "forms/form3/form3.h"

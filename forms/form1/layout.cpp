@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Avtosalon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "forms/design.h"
 #include "forms/form1/form1.h"
 #include "game/catalogue.h"

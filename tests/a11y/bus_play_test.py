@@ -1,4 +1,9 @@
 #!/usr/bin/python3
+
+# SPDX-FileCopyrightText: 2026 The Avtosalon developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Plays a whole game through the accessibility bus (AT-SPI) only, as a blind player with a
 screen reader would: no pointer, no keys, only the names, texts, states and actions that the
 bus carries. Every number is read back through the bus after each step.

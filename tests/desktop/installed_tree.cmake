@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Avtosalon developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the build into a scratch prefix and checks that a desktop would find the game there:
 # the launcher, its icon in every hicolor size, the program it starts and its manual page.
 #   cmake -DSOURCE_DIR=... -DBUILD_DIR=... -DSTAGE=... -DID=... -DBINDIR=... [-DAPPSTREAMCLI=...]

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Avtosalon developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Sets OUT to "WIDTHxHEIGHT" of a PNG, read from its IHDR chunk.
 function(png_size file out)
   file(READ "${file}" header LIMIT 24 HEX)

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Avtosalon developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The desktop id, version and picture sizes are written in several files that nothing else
 # ties together; a desktop only notices a mismatch as a missing icon or a lost launcher.
 #   cmake -DSOURCE_DIR=... -DVERSION=... -P sources_agree.cmake

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Avtosalon developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Real X input on the real game: the second click of a double click never lands on the window
 # that has just replaced the one it was meant for (a «Выход» lies under «Купить>>»), the
 # keyboard works again as soon as a message box has closed, and a single click on «Выход»

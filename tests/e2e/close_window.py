@@ -1,4 +1,9 @@
 #!/usr/bin/python3
+
+# SPDX-FileCopyrightText: 2026 The Avtosalon developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Asks an X window to close, as a window manager's close box does: WM_DELETE_WINDOW.
 
     close_window.py WINDOW_ID

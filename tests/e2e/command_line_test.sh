@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Avtosalon developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # What the programs answer on the command line, with no display to reach: help and version
 # on stdout with status 0; from the game, one clear line on stderr with status 1 where no
 # window can open or an argument is wrong.

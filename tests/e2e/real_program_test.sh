@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Avtosalon developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Plays the real game binary on a private X server the way a player would: Enter on
 # each opening box, then a pointer click on «Выход» (or the main window's close box, when
 # ENDING=close), and expects a clean exit. Each window is found by its old-style title

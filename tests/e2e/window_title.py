@@ -1,4 +1,9 @@
 #!/usr/bin/python3
+
+# SPDX-FileCopyrightText: 2026 The Avtosalon developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Prints an X window's title as modern desktops read it: _NET_WM_NAME, UTF-8.
 
     window_title.py WINDOW_ID

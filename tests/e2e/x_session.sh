@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Avtosalon developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Sourced by the end-to-end tests: a private X server, the real game on it, and the helpers
 # that play it as a player would. Sets GAME_PID; exits 77 when Xvfb or xdotool is missing.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Avtosalon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The purchase window at the edges that play takes long to reach.
 #include "tests/forms/game_fixture.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Avtosalon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The state of a sales column is nothing but the Enabled flags of its list, price label,
 // stock label and sell button. Every event is checked against every column.
 #include <array>

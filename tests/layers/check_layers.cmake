@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Avtosalon developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Fails when a file includes a folder of ours that its layer must not see:
 # game/ sees nothing of ours, shell/ only game/, forms/ only shell/ and game/, and a
 # host (shell/qt/) is seen by nobody below the tools.

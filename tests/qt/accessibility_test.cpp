@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Avtosalon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What a screen reader sees and does, asked of Qt's accessibility interfaces in-process: the
 // same interfaces the accessibility bus reads, without the bus.
 #include <QAccessible>

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Avtosalon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window's close box ends the program and takes the window away with it.
 #include "tests/qt/real_game.h"
 

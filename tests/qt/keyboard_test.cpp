@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Avtosalon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A player with only a keyboard: Tab follows the tab indexes, Space and Enter press,
 // arrow keys choose, digits type.
 #include <QLineEdit>

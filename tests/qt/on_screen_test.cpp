@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Avtosalon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every window lies wholly inside the screen's available area, whatever the scale factor.
 // CTest runs this on a 1280 x 1024 screen, once as it is and once with QT_SCALE_FACTOR=2.
 #include <QScreen>

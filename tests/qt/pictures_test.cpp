@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Avtosalon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every picture the windows show travels in the binary, at its stated size and depth.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Avtosalon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // On a screen with a scale factor the layout stays the same, only larger and sharp.
 // CTest runs this once more with QT_SCALE_FACTOR=2.
 #include "tests/qt/real_game.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Avtosalon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Pictures of the real windows, checked at points inside each visible control, away from
 // its text: the colour there must be the table's.
 #include <QFontDatabase>

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Avtosalon developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // avtosalon-random --seeds N --steps M [--first-seed S] [--out DIR] [--no-shrink]
 //                  [--compare-hosts]: plays M random steps for each of N seeds, headless,
 // checking the game after every step. A broken check is shrunk to the shortest steps that show
