@@ -3,6 +3,11 @@
 #include "shell/runtime.h"
 
 namespace avtosalon {
+namespace {
+
+constexpr auto kEarlierDue = [](const auto& a, const auto& b) { return a.second < b.second; };
+
+}  // namespace
 
 void Runtime::ScheduleTimer(const Form& form, int control) {
   const Control& c = form.At(control);
@@ -17,7 +22,7 @@ void Runtime::ScheduleTimer(const Form& form, int control) {
 
 std::optional<std::int64_t> Runtime::MillisecondsToNextTick() const {
   if (due_.empty()) return std::nullopt;
-  const auto earliest = std::ranges::min_element(due_, {}, [](const auto& e) { return e.second; });
+  const auto earliest = std::min_element(due_.begin(), due_.end(), kEarlierDue);
   return std::max<std::int64_t>(0, earliest->second - now_);
 }
 
@@ -25,8 +30,7 @@ void Runtime::AdvanceClock(std::int64_t milliseconds) {
   const std::int64_t target = now_ + std::max<std::int64_t>(0, milliseconds);
   while (!ended_ && !due_.empty()) {
     // std::map orders by window, then control, so ties go in creation order.
-    const auto earliest =
-        std::ranges::min_element(due_, {}, [](const auto& e) { return e.second; });
+    const auto earliest = std::min_element(due_.begin(), due_.end(), kEarlierDue);
     if (earliest->second > target) break;
     const auto [form_index, control] = earliest->first;
     now_ = earliest->second;

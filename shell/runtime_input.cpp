@@ -17,7 +17,7 @@ bool Runtime::Tab(Form& form, bool backwards) {
   if (ended_ || !form.Visible()) return false;
   const auto order = form.TabOrder();
   if (order.empty()) return false;
-  auto at = std::ranges::find(order, form.Focus());
+  auto at = std::find(order.begin(), order.end(), form.Focus());
   std::ptrdiff_t next = 0;
   if (at != order.end()) {
     const auto size = static_cast<std::ptrdiff_t>(order.size());
