@@ -1,0 +1,409 @@
+// The page side of the web host: draws the windows that web_host.cpp describes as
+// DOM elements and hands the player's input to the runtime. Calls into the program
+// go one at a time, because a message box keeps the call that opened it waiting.
+'use strict';
+
+const kTitleHeight = 22;
+const kFamilies = {
+  'MS Sans Serif': 'Liberation Sans',
+  'Microsoft Sans Serif': 'Liberation Sans',
+  'Arial': 'Liberation Sans',
+  'MS Reference Sans Serif': 'DejaVu Sans',
+  'Times New Roman': 'Liberation Serif',
+  'Bookman Old Style': 'URW Bookman',
+  'Monotype Corsiva': 'Z003',
+  'Garamond': 'P052',
+  'Small Fonts': 'Nimbus Sans Narrow',
+};
+
+function cssFont(font) {
+  const family = kFamilies[font.family] || font.family;
+  return `${font.italic ? 'italic ' : ''}${font.weight} ${font.px}px "${family}"`;
+}
+
+function utf8Length(text) {
+  return new TextEncoder().encode(text).length;
+}
+
+class Page {
+  constructor(root, pictures) {
+    this.root = root;
+    this.pictures = pictures;  // name: {uri, width, height}
+    this.windows = [];         // index: {element, client, controls: [{spec, element, state}]}
+    this.queue = Promise.resolve();
+    this.applying = false;
+    this.tick = null;
+    this.boxOpen = false;
+    this.measure = document.createElement('canvas').getContext('2d');
+  }
+
+  // --- Calls into the program --------------------------------------------------
+
+  call(name, types = [], args = []) {
+    const next = this.queue.then(() => this.module.ccall(name, 'number', types, args, {async: true}));
+    this.queue = next.catch((error) => this.fail(error));
+    return next;
+  }
+
+  fail(error) {
+    // Only a fault of the page itself gets here; the game's failures take the
+    // runtime's own path.
+    console.error(error);
+    this.ended();
+  }
+
+  // --- The host's steps --------------------------------------------------------
+
+  createWindow(spec) {
+    const [left, top, width, height] = spec.client;
+    const frame = document.createElement('section');
+    frame.className = 'window';
+    frame.dataset.name = spec.name;
+    frame.setAttribute('aria-label', spec.caption);
+    frame.hidden = true;
+    frame.style.left = `${left}px`;
+    frame.style.top = `${top - kTitleHeight}px`;
+    const title = document.createElement('div');
+    title.className = 'title';
+    title.style.width = `${width}px`;
+    const caption = document.createElement('span');
+    caption.textContent = spec.caption;
+    const close = document.createElement('button');
+    close.className = 'close';
+    close.tabIndex = -1;
+    close.setAttribute('aria-label', 'Закрыть');
+    close.addEventListener('click', () => this.call('avtosalon_close', ['number'], [spec.index]));
+    title.append(caption, close);
+    const client = document.createElement('div');
+    client.className = 'client';
+    client.style.width = `${width}px`;
+    client.style.height = `${height}px`;
+    client.style.background = spec.back;
+    client.style.font = cssFont(spec.font);
+    if (spec.picture) {
+      const picture = this.pictures[spec.picture];
+      client.style.backgroundImage = `url(${picture.uri})`;
+    }
+    frame.append(title, client);
+    const window = {spec, element: frame, client, controls: []};
+    this.windows[spec.index] = window;
+    spec.controls.forEach((control, index) => {
+      const element = this.build(spec.index, index, control);
+      window.controls.push({spec: control, element, state: {}});
+    });
+    spec.controls.forEach((control, index) => {
+      const entry = window.controls[index];
+      if (!entry.element) return;
+      const parent = control.container >= 0 ? window.controls[control.container].element : client;
+      const behind = control.kind === 'image' || control.kind === 'line';
+      if (behind) parent.prepend(entry.element); else parent.append(entry.element);
+      this.updateControl(spec.index, index, control.state);
+    });
+    frame.addEventListener('keydown', (event) => this.windowKey(spec.index, event));
+    this.root.append(frame);
+  }
+
+  build(form, index, spec) {
+    const tags = {label: 'div', button: 'button', text: 'input', list: 'div', option: 'div',
+                  frame: 'div', picturebox: 'div', image: 'div', line: 'div'};
+    if (!tags[spec.kind]) return null;
+    const element = document.createElement(tags[spec.kind]);
+    element.className = `control ${spec.kind}`;
+    element.dataset.name = spec.name;
+    element.style.font = cssFont(spec.font);
+    if (spec.back) element.style.background = spec.back;
+    if (spec.fore) element.style.color = spec.fore;
+    element.tabIndex = spec.focusable ? 0 : -1;
+    if (spec.focusable) {
+      element.addEventListener('focus', () => {
+        if (!this.applying) this.call('avtosalon_focus', ['number', 'number'], [form, index]);
+      });
+    }
+    const click = () => this.call('avtosalon_click', ['number', 'number'], [form, index]);
+    switch (spec.kind) {
+      case 'label':
+        element.addEventListener('mousedown', (event) => { if (event.button === 0) click(); });
+        break;
+      case 'button':
+        element.type = 'button';
+        element.addEventListener('click', click);
+        break;
+      case 'text':
+        element.type = 'text';
+        element.spellcheck = false;
+        element.autocomplete = 'off';
+        element.addEventListener('input', () => this.edited(form, index, element));
+        break;
+      case 'list':
+        element.setAttribute('role', 'listbox');
+        spec.items.forEach((item, row) => {
+          const option = document.createElement('div');
+          option.setAttribute('role', 'option');
+          option.textContent = item.t;
+          option.addEventListener('mousedown', (event) => {
+            if (event.button !== 0) return;
+            event.preventDefault();
+            this.call('avtosalon_select', ['number', 'number', 'number'], [form, index, row]);
+          });
+          element.append(option);
+        });
+        break;
+      case 'option': {
+        element.setAttribute('role', 'radio');
+        const mark = document.createElement('span');
+        mark.className = 'mark';
+        const text = document.createElement('span');
+        text.className = 'caption';
+        element.append(mark, text);
+        element.addEventListener('mousedown', (event) => { if (event.button === 0) click(); });
+        break;
+      }
+      case 'frame': {
+        element.setAttribute('role', 'group');
+        const legend = document.createElement('span');
+        legend.className = 'legend';
+        element.append(legend);
+        break;
+      }
+      case 'picturebox':
+      case 'image':
+        element.setAttribute('role', 'img');
+        element.addEventListener('mousedown', (event) => { if (event.button === 0) click(); });
+        break;
+      case 'line': {
+        const [x1, y1, x2, y2] = spec.line;
+        element.style.left = `${Math.min(x1, x2)}px`;
+        element.style.top = `${Math.min(y1, y2)}px`;
+        element.style.width = `${Math.abs(x2 - x1) + 1}px`;
+        element.style.height = `${Math.abs(y2 - y1) + 1}px`;
+        element.style.background = spec.fore || '#000000';
+        break;
+      }
+    }
+    return element;
+  }
+
+  updateControl(form, index, state) {
+    const entry = this.windows[form].controls[index];
+    const {spec, element} = entry;
+    entry.state = state;
+    if (!element) return;
+    this.applying = true;
+    element.hidden = !state.visible;
+    const [left, top, width, height] = state.rect;
+    if (spec.kind !== 'line') {
+      element.style.left = `${left}px`;
+      element.style.top = `${top}px`;
+      element.style.width = `${width}px`;
+      element.style.height = `${height}px`;
+    }
+    element.classList.toggle('disabled', !state.enabled);
+    element.setAttribute('aria-disabled', String(!state.enabled));
+    if (spec.kind === 'button' || spec.kind === 'text') element.disabled = !state.enabled;
+    const name = spec.accessible || state.caption;
+    switch (spec.kind) {
+      case 'label':
+      case 'button':
+        element.textContent = state.caption;
+        if (spec.accessible) element.setAttribute('aria-label', name);
+        break;
+      case 'text':
+        if (element.value !== state.caption) element.value = state.caption;
+        if (spec.accessible) element.setAttribute('aria-label', name);
+        break;
+      case 'option':
+        element.querySelector('.caption').textContent = state.caption;
+        element.setAttribute('aria-checked', String(state.value));
+        element.classList.toggle('chosen', state.value);
+        element.setAttribute('aria-label', name);
+        break;
+      case 'frame':
+        element.querySelector('.legend').textContent = state.caption;
+        element.querySelector('.legend').hidden = !state.caption;
+        break;
+      case 'list':
+        [...element.children].forEach((option, row) => {
+          option.setAttribute('aria-selected', String(row === state.listIndex));
+        });
+        if (state.listIndex >= 0) element.children[state.listIndex].scrollIntoView({block: 'nearest'});
+        if (spec.accessible) element.setAttribute('aria-label', name);
+        break;
+      case 'picturebox':
+      case 'image': {
+        const picture = state.picture ? this.pictures[state.picture] : null;
+        element.style.backgroundImage = picture ? `url(${picture.uri})` : '';
+        if (spec.kind === 'image' && picture) {
+          element.style.width = `${picture.width}px`;
+          element.style.height = `${picture.height}px`;
+        }
+        element.setAttribute('aria-label', spec.accessible || state.picture || '');
+        break;
+      }
+    }
+    this.applying = false;
+  }
+
+  showWindow(form, visible) {
+    this.windows[form].element.hidden = !visible;
+  }
+
+  focus(form, control) {
+    const entry = this.windows[form].controls[control];
+    if (!entry || !entry.element || document.activeElement === entry.element) return;
+    this.applying = true;
+    entry.element.focus({preventScroll: true});
+    this.applying = false;
+  }
+
+  measureText(font, text, height) {
+    this.measure.font = cssFont(font);
+    const metrics = this.measure.measureText(text);
+    if (height) return Math.ceil(metrics.fontBoundingBoxAscent + metrics.fontBoundingBoxDescent);
+    return Math.ceil(metrics.width);
+  }
+
+  scheduleTick(milliseconds) {
+    clearTimeout(this.tick);
+    if (milliseconds >= 0) this.tick = setTimeout(() => this.call('avtosalon_tick'), milliseconds);
+  }
+
+  messageBox(style, title, prompt, fatal) {
+    return new Promise((resolve) => {
+      const shade = document.createElement('div');
+      shade.className = 'shade';
+      const box = document.createElement('div');
+      box.className = `msgbox${fatal ? ' fatal' : ''}`;
+      box.setAttribute('role', 'alertdialog');
+      box.setAttribute('aria-modal', 'true');
+      box.setAttribute('aria-label', title);
+      box.dataset.style = style;
+      const bar = document.createElement('div');
+      bar.className = 'title';
+      bar.textContent = title;
+      const body = document.createElement('div');
+      body.className = 'body';
+      const icon = document.createElement('div');
+      icon.className = `icon ${style === 16 ? 'error' : 'information'}`;
+      icon.textContent = style === 16 ? '\u00d7' : 'i';
+      icon.setAttribute('aria-hidden', 'true');
+      const text = document.createElement('div');
+      text.className = 'prompt';
+      text.textContent = prompt;
+      body.append(icon, text);
+      const ok = document.createElement('button');
+      ok.type = 'button';
+      ok.className = 'ok';
+      ok.textContent = 'OK';
+      const close = () => {
+        shade.remove();
+        this.boxOpen = false;
+        resolve();
+      };
+      ok.addEventListener('click', close);
+      box.addEventListener('keydown', (event) => {
+        event.stopPropagation();
+        if (event.key === 'Enter' || event.key === ' ' || event.key === 'Escape') {
+          event.preventDefault();
+          close();
+        } else if (event.key === 'Tab') {
+          event.preventDefault();
+        }
+      });
+      box.append(bar, body, ok);
+      shade.append(box);
+      document.body.append(shade);
+      this.boxOpen = true;
+      ok.focus();
+    });
+  }
+
+  ended() {
+    clearTimeout(this.tick);
+    for (const window of this.windows) if (window) window.element.remove();
+    document.querySelectorAll('.shade').forEach((shade) => shade.remove());
+    document.getElementById('over').hidden = false;
+    document.getElementById('again').focus();
+  }
+
+  // --- The player's input ------------------------------------------------------
+
+  edited(form, index, element) {
+    const caret = utf8Length(element.value.slice(0, element.selectionStart));
+    this.call('avtosalon_edit', ['number', 'number', 'string', 'number'],
+              [form, index, element.value, caret]).then(() => {
+      // The game may have refused the edit, or written the box itself.
+      const state = this.windows[form]?.controls[index].state;
+      if (state && element.value !== state.caption) element.value = state.caption;
+    });
+  }
+
+  windowKey(form, event) {
+    const window = this.windows[form];
+    const index = window.controls.findIndex((entry) => entry.element === event.target);
+    const entry = window.controls[index];
+    if (event.key === 'Tab') {
+      event.preventDefault();
+      this.call('avtosalon_tab', ['number', 'number'], [form, event.shiftKey ? 1 : 0]);
+      return;
+    }
+    if (!entry) return;
+    const press = event.key === 'Enter' || event.key === ' ';
+    switch (entry.spec.kind) {
+      case 'button':
+      case 'label':
+        if (press) {
+          event.preventDefault();
+          if (!event.repeat) this.call('avtosalon_click', ['number', 'number'], [form, index]);
+        }
+        break;
+      case 'option':
+        if (press) {
+          event.preventDefault();
+          this.call('avtosalon_click', ['number', 'number'], [form, index]);
+        } else if (['ArrowUp', 'ArrowLeft', 'ArrowDown', 'ArrowRight'].includes(event.key)) {
+          event.preventDefault();
+          this.chooseNeighbour(form, index, event.key === 'ArrowUp' || event.key === 'ArrowLeft');
+        }
+        break;
+      case 'list': {
+        const current = entry.state.listIndex;
+        const count = entry.spec.items.length;
+        const wanted = {ArrowUp: current <= 0 ? 0 : current - 1,
+                        ArrowDown: current < 0 ? 0 : Math.min(current + 1, count - 1),
+                        Home: 0, End: count - 1}[event.key];
+        if (wanted === undefined) return;
+        event.preventDefault();
+        if (wanted >= 0 && wanted !== current) {
+          this.call('avtosalon_select', ['number', 'number', 'number'], [form, index, wanted]);
+        }
+        break;
+      }
+    }
+  }
+
+  // The arrow keys move the choice among the options of one container, in tab order.
+  chooseNeighbour(form, option, backwards) {
+    const controls = this.windows[form].controls;
+    const container = controls[option].spec.container;
+    const group = controls
+        .map((entry, index) => ({entry, index}))
+        .filter(({entry}) => entry.spec.kind === 'option' && entry.spec.container === container &&
+                             entry.spec.tab >= 0 && entry.state.visible && entry.state.enabled)
+        .sort((a, b) => a.entry.spec.tab - b.entry.spec.tab)
+        .map(({index}) => index);
+    const at = group.indexOf(option);
+    if (at < 0) return;
+    const next = group[(at + (backwards ? group.length - 1 : 1)) % group.length];
+    this.call('avtosalon_click', ['number', 'number'], [form, next]);
+  }
+}
+
+async function startGame(wasm, pictures) {
+  await document.fonts.ready;
+  await Promise.all([...document.fonts].map((face) => face.load()));
+  const page = new Page(document.getElementById('desk'), pictures);
+  window.avtosalonPage = page;
+  page.module = await createAvtosalon({page, wasmBinary: wasm});
+  document.getElementById('again').addEventListener('click', () => location.reload());
+  page.call('avtosalon_start');
+}

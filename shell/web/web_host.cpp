@@ -1,0 +1,81 @@
+#include "shell/web/web_host.h"
+
+#include <emscripten.h>
+
+#include <string>
+
+#include "shell/fatal_report.h"
+#include "shell/web/page_json.h"
+
+namespace avtosalon::web {
+namespace {
+
+// Each hands one step to the page's script (Module.page, set up by page.js).
+EM_JS(void, PageCreateWindow, (const char* json),
+      { Module.page.createWindow(JSON.parse(UTF8ToString(json))); });
+EM_JS(void, PageShowWindow, (int form, bool visible), { Module.page.showWindow(form, visible); });
+EM_JS(void, PageUpdateControl, (int form, int control, const char* json),
+      { Module.page.updateControl(form, control, JSON.parse(UTF8ToString(json))); });
+EM_JS(void, PageFocus, (int form, int control), { Module.page.focus(form, control); });
+EM_JS(void, PageEnded, (), { Module.page.ended(); });
+EM_JS(void, PageScheduleTick, (int milliseconds), { Module.page.scheduleTick(milliseconds); });
+EM_JS(double, PageNow, (), { return performance.now(); });
+EM_JS(int, PageMeasureText, (const char* font_json, const char* text, bool height), {
+  return Module.page.measureText(JSON.parse(UTF8ToString(font_json)), UTF8ToString(text), height);
+});
+// Resolves when the player closes the box: the handler that asked for it waits here.
+EM_ASYNC_JS(void, PageMessageBox, (int style, const char* title, const char* prompt, bool fatal), {
+  await Module.page.messageBox(style, UTF8ToString(title), UTF8ToString(prompt), fatal);
+});
+
+}  // namespace
+
+void WebHost::FormCreated(const Form& form) { PageCreateWindow(WindowJson(form).c_str()); }
+
+void WebHost::FormVisibilityChanged(const Form& form) {
+  PageShowWindow(form.Index(), form.Visible());
+}
+
+void WebHost::ControlChanged(const Form& form, int control, Property) {
+  PageUpdateControl(form.Index(), control, ControlStateJson(form, control).c_str());
+}
+
+void WebHost::FocusChanged(const Form& form) {
+  if (form.Visible()) PageFocus(form.Index(), form.Focus());
+}
+
+void WebHost::ShowMessage(const MessageBox& box) {
+  PageMessageBox(box.style, box.title.c_str(), box.prompt.c_str(), false);
+  SyncClock();
+}
+
+void WebHost::ReportFatal(FailureKind kind) {
+  const MessageBox report = FatalReport(kind);
+  PageMessageBox(report.style, report.title.c_str(), report.prompt.c_str(), true);
+}
+
+void WebHost::ProgramEnded() { PageEnded(); }
+
+void WebHost::TimersChanged() {
+  if (!runtime_ || runtime_->Ended()) return;
+  const auto next = runtime_->MillisecondsToNextTick();
+  PageScheduleTick(next ? static_cast<int>(*next) : -1);
+}
+
+void WebHost::SyncClock() {
+  if (!runtime_ || runtime_->Ended()) return;
+  const double now = PageNow();
+  if (synced_ms_ < 0) synced_ms_ = now;
+  const auto elapsed = static_cast<std::int64_t>(now - synced_ms_);
+  synced_ms_ += static_cast<double>(elapsed);
+  if (elapsed > 0) runtime_->AdvanceClock(elapsed);
+}
+
+Size WebHost::MeasureText(const FontSpec& font, std::string_view text) const {
+  const std::string font_json = FontJson(font);
+  const std::string line(text);
+  return Size{PageMeasureText(font_json.c_str(), line.c_str(), false) * kUnitsPerPixel,
+              PageMeasureText(font_json.c_str(), line.c_str(), true) * kUnitsPerPixel};
+}
+
+}  // namespace avtosalon::web
