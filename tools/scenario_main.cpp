@@ -1,4 +1,7 @@
-// avtosalon-scenario [--gui] FILE...: plays each scenario from a fresh start of the game.
+// avtosalon-scenario [--gui | --web] FILE...: plays each scenario from a fresh start of the game.
+#include <unistd.h>
+
+#include <cstdlib>
 #include <iostream>
 #include <memory>
 #include <string_view>
@@ -9,22 +12,45 @@
 #include "tools/scenario/player.h"
 #include "tools/scenario/qt_driver.h"
 
+namespace {
+
+// The web page runs in Chromium, driven by the DevTools protocol from node: the
+// player there reads the same files and checks what the page shows.
+int PlayInBrowser(const std::vector<std::string>& files) {
+  const char* page = std::getenv("AVTOSALON_WEB_PAGE");
+  std::vector<std::string> words = {"node", AVTOSALON_WEB_PLAYER,
+                                    page ? page : AVTOSALON_WEB_DEFAULT_PAGE};
+  words.insert(words.end(), files.begin(), files.end());
+  std::vector<char*> arguments;
+  for (std::string& word : words) arguments.push_back(word.data());
+  arguments.push_back(nullptr);
+  execvp("node", arguments.data());
+  std::cerr << "avtosalon-scenario: cannot run node for --web\n";
+  return 2;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
   using namespace avtosalon;
   bool gui = false;
+  bool web = false;
   std::vector<std::string> files;
   for (int i = 1; i < argc; ++i) {
     const std::string_view argument = argv[i];
     if (argument == "--gui") {
       gui = true;
+    } else if (argument == "--web") {
+      web = true;
     } else {
       files.emplace_back(argument);
     }
   }
   if (files.empty()) {
-    std::cerr << "usage: avtosalon-scenario [--gui] FILE...\n";
+    std::cerr << "usage: avtosalon-scenario [--gui | --web] FILE...\n";
     return 2;
   }
+  if (web) return PlayInBrowser(files);
 
   std::vector<scenario::Script> scripts;
   for (const std::string& file : files) {

@@ -33,14 +33,19 @@ class Page {
     this.queue = Promise.resolve();
     this.applying = false;
     this.tick = null;
-    this.boxOpen = false;
+    this.box = null;      // the open message box: {style, title, prompt}
+    this.fatal = '';      // the failure that ended the program, if one did
+    this.over = false;
+    this.pending = 0;     // calls into the program not yet returned
     this.measure = document.createElement('canvas').getContext('2d');
   }
 
   // --- Calls into the program --------------------------------------------------
 
   call(name, types = [], args = []) {
-    const next = this.queue.then(() => this.module.ccall(name, 'number', types, args, {async: true}));
+    ++this.pending;
+    const next = this.queue.then(() => this.module.ccall(name, 'number', types, args, {async: true}))
+        .finally(() => --this.pending);
     this.queue = next.catch((error) => this.fail(error));
     return next;
   }
@@ -93,10 +98,11 @@ class Page {
     });
     spec.controls.forEach((control, index) => {
       const entry = window.controls[index];
-      if (!entry.element) return;
-      const parent = control.container >= 0 ? window.controls[control.container].element : client;
-      const behind = control.kind === 'image' || control.kind === 'line';
-      if (behind) parent.prepend(entry.element); else parent.append(entry.element);
+      if (entry.element) {
+        const parent = control.container >= 0 ? window.controls[control.container].element : client;
+        const behind = control.kind === 'image' || control.kind === 'line';
+        if (behind) parent.prepend(entry.element); else parent.append(entry.element);
+      }
       this.updateControl(spec.index, index, control.state);
     });
     frame.addEventListener('keydown', (event) => this.windowKey(spec.index, event));
@@ -267,7 +273,9 @@ class Page {
     if (milliseconds >= 0) this.tick = setTimeout(() => this.call('avtosalon_tick'), milliseconds);
   }
 
-  messageBox(style, title, prompt, fatal) {
+  messageBox(style, title, prompt, failure) {
+    const fatal = failure !== '';
+    if (fatal) this.fatal = failure;
     return new Promise((resolve) => {
       const shade = document.createElement('div');
       shade.className = 'shade';
@@ -296,7 +304,7 @@ class Page {
       ok.textContent = 'OK';
       const close = () => {
         shade.remove();
-        this.boxOpen = false;
+        this.box = null;
         resolve();
       };
       ok.addEventListener('click', close);
@@ -312,12 +320,13 @@ class Page {
       box.append(bar, body, ok);
       shade.append(box);
       document.body.append(shade);
-      this.boxOpen = true;
+      this.box = {style, title, prompt, fatal};
       ok.focus();
     });
   }
 
   ended() {
+    this.over = true;
     clearTimeout(this.tick);
     for (const window of this.windows) if (window) window.element.remove();
     document.querySelectorAll('.shade').forEach((shade) => shade.remove());

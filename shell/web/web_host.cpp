@@ -24,8 +24,11 @@ EM_JS(int, PageMeasureText, (const char* font_json, const char* text, bool heigh
   return Module.page.measureText(JSON.parse(UTF8ToString(font_json)), UTF8ToString(text), height);
 });
 // Resolves when the player closes the box: the handler that asked for it waits here.
-EM_ASYNC_JS(void, PageMessageBox, (int style, const char* title, const char* prompt, bool fatal), {
-  await Module.page.messageBox(style, UTF8ToString(title), UTF8ToString(prompt), fatal);
+// failure: the kind of failure that the box reports, empty for the game's own boxes.
+EM_ASYNC_JS(void, PageMessageBox, (int style, const char* title, const char* prompt,
+                                   const char* failure), {
+  await Module.page.messageBox(style, UTF8ToString(title), UTF8ToString(prompt),
+                               UTF8ToString(failure));
 });
 
 }  // namespace
@@ -45,19 +48,27 @@ void WebHost::FocusChanged(const Form& form) {
 }
 
 void WebHost::ShowMessage(const MessageBox& box) {
-  PageMessageBox(box.style, box.title.c_str(), box.prompt.c_str(), false);
-  SyncClock();
+  PageMessageBox(box.style, box.title.c_str(), box.prompt.c_str(), "");
 }
 
 void WebHost::ReportFatal(FailureKind kind) {
   const MessageBox report = FatalReport(kind);
-  PageMessageBox(report.style, report.title.c_str(), report.prompt.c_str(), true);
+  const std::string failure(FailureKindName(kind));
+  PageMessageBox(report.style, report.title.c_str(), report.prompt.c_str(), failure.c_str());
 }
 
 void WebHost::ProgramEnded() { PageEnded(); }
 
 void WebHost::TimersChanged() {
   if (!runtime_ || runtime_->Ended()) return;
+  // The runtime tells of a timer's Enabled only through here; the page keeps it for
+  // anyone who inspects the window.
+  for (int f = 0; f < runtime_->FormCount(); ++f) {
+    const Form* form = runtime_->FormAt(f);
+    for (int c = 0; form && c < static_cast<int>(form->Controls().size()); ++c) {
+      if (form->At(c).Kind() == ControlKind::kTimer) ControlChanged(*form, c, Property::kEnabled);
+    }
+  }
   const auto next = runtime_->MillisecondsToNextTick();
   PageScheduleTick(next ? static_cast<int>(*next) : -1);
 }
