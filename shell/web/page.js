@@ -83,7 +83,7 @@ class Page {
     client.className = 'client';
     client.style.width = `${width}px`;
     client.style.height = `${height}px`;
-    client.style.background = spec.back;
+    client.style.backgroundColor = spec.back;
     client.style.font = cssFont(spec.font);
     if (spec.picture) {
       const picture = this.pictures[spec.picture];
@@ -93,7 +93,7 @@ class Page {
     const window = {spec, element: frame, client, controls: []};
     this.windows[spec.index] = window;
     spec.controls.forEach((control, index) => {
-      const element = this.build(spec.index, index, control);
+      const element = this.build(spec.index, index, control, this.inheritedBack(spec, control));
       window.controls.push({spec: control, element, state: {}});
     });
     spec.controls.forEach((control, index) => {
@@ -109,7 +109,16 @@ class Page {
     this.root.append(frame);
   }
 
-  build(form, index, spec) {
+  // Like the Qt host, a control without a colour of its own shows its container's.
+  inheritedBack(window, control) {
+    for (let c = control; c.container >= 0;) {
+      c = window.controls[c.container];
+      if (c.back) return c.back;
+    }
+    return window.back;
+  }
+
+  build(form, index, spec, inherited) {
     const tags = {label: 'div', button: 'button', text: 'input', list: 'div', option: 'div',
                   frame: 'div', picturebox: 'div', image: 'div', line: 'div'};
     if (!tags[spec.kind]) return null;
@@ -117,7 +126,8 @@ class Page {
     element.className = `control ${spec.kind}`;
     element.dataset.name = spec.name;
     element.style.font = cssFont(spec.font);
-    if (spec.back) element.style.background = spec.back;
+    const opaque = ['label', 'option', 'frame'].includes(spec.kind);
+    if (spec.back || opaque) element.style.backgroundColor = spec.back || inherited;
     if (spec.fore) element.style.color = spec.fore;
     element.tabIndex = spec.focusable ? 0 : -1;
     if (spec.focusable) {

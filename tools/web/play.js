@@ -8,6 +8,7 @@ const fs = require('fs');
 const os = require('os');
 const path = require('path');
 const {spawn} = require('child_process');
+const zlib = require('zlib');
 const CDP = require('chrome-remote-interface');
 
 const kChromium = process.env.AVTOSALON_CHROMIUM || '/usr/bin/chromium';
@@ -260,18 +261,70 @@ class Session {
         await this.client.Emulation.setVirtualTimePolicy({policy: 'pause'});
         break;
       case 'snap': {
-        const {data} = await this.client.Page.captureScreenshot({format: 'png'});
+        const {data} = await this.drawn(() => this.client.Page.captureScreenshot({format: 'png'}));
         fs.writeFileSync(first, Buffer.from(data, 'base64'));
         break;
       }
       case 'print':
       case 'expect':
-        this.expect(verb, words, state);
+        if (first === 'pixel') {
+          await this.expectPixel(words);
+        } else {
+          this.expect(verb, words, state);
+        }
         break;
       default:
         throw new Error(`${this.where()}: unknown step ${verb}`);
     }
     await this.settle();
+  }
+
+  // A picture needs a frame drawn, and a paused clock draws none: the clock runs
+  // while it is taken. No scenario waits for a timer around one.
+  async drawn(take) {
+    const {Emulation} = this.client;
+    if (!process.env.AVTOSALON_REALTIME) await Emulation.setVirtualTimePolicy({policy: 'advance'});
+    try {
+      return await take();
+    } finally {
+      if (!process.env.AVTOSALON_REALTIME) await Emulation.setVirtualTimePolicy({policy: 'pause'});
+    }
+  }
+
+  // The colour of one pixel of the page, "#rrggbb".
+  async pixel(x, y) {
+    const {data} = await this.drawn(() => this.client.Page.captureScreenshot(
+        {format: 'png', clip: {x, y, width: 1, height: 1, scale: 1}}));
+    const png = Buffer.from(data, 'base64');
+    const chunks = [];
+    for (let at = 8; at < png.length;) {
+      const length = png.readUInt32BE(at);
+      if (png.toString('ascii', at + 4, at + 8) === 'IDAT') chunks.push(png.subarray(at + 8, at + 8 + length));
+      at += 12 + length;
+    }
+    // One pixel: every PNG filter leaves its bytes as they are.
+    const raw = zlib.inflateSync(Buffer.concat(chunks));
+    return '#' + [...raw.subarray(1, 4)].map((b) => b.toString(16).padStart(2, '0')).join('');
+  }
+
+  // The points of the Qt window tests: inside a control, away from its text.
+  async expectPixel(words) {
+    const [target, spot, colour] = words.slice(2);
+    const [form, control] = target.split('.');
+    const selector = control ? this.controlSelector(form, control) : `section[data-name="${form}"] .client`;
+    const r = await this.evaluate(`(() => {
+      const r = document.querySelector(${JSON.stringify(selector)}).getBoundingClientRect();
+      return {left: r.left, top: r.top, width: r.width, height: r.height};
+    })()`);
+    const right = r.left + r.width - 1;
+    const bottom = r.top + r.height - 1;
+    const at = spot === 'topleft' ? [r.left + 3, r.top + 3]
+             : spot === 'topright' ? [right - 2, r.top + 1]
+             : spot === 'bottomright' ? [right - 3, bottom - 3]
+             : spot === 'listbottom' ? [right - 40, bottom - 4]
+             : spot === 'leftmiddle' ? [r.left, Math.floor((r.top + bottom) / 2)]
+             : spot.split(',').map(Number).map((v, i) => v + (i ? r.top : r.left));
+    this.check(`${target} at ${spot}`, colour, await this.pixel(at[0], at[1]));
   }
 
   expect(verb, words, state) {
@@ -346,7 +399,7 @@ async function main() {
       const target = await CDP.New({port});
       const client = await CDP({port, target});
       try {
-        const session = new Session(client, file, (text) => console.log(text));
+        const session = new Session(client, file, (text) => fs.writeSync(1, text + '\n'));
         held = (await session.run(url)) && held;
       } finally {
         await client.close();
