@@ -418,11 +418,12 @@ class Page {
 }
 
 async function startGame(wasm, pictures) {
-  await document.fonts.ready;
-  await Promise.all([...document.fonts].map((face) => face.load()));
   const page = new Page(document.getElementById('desk'), pictures);
   window.avtosalonPage = page;
-  page.module = await createAvtosalon({page, wasmBinary: wasm});
+  // The program compiles while the fonts load; text is measured only once both are ready.
+  const program = createAvtosalon({page, wasmBinary: wasm});
+  await Promise.all([...document.fonts].map((face) => face.load()));
+  page.module = await program;
   document.getElementById('again').addEventListener('click', () => location.reload());
   page.call('avtosalon_start');
 }

@@ -7,14 +7,9 @@
 const fs = require('fs');
 const os = require('os');
 const path = require('path');
-const {spawn} = require('child_process');
 const zlib = require('zlib');
 const CDP = require('chrome-remote-interface');
-
-const kChromium = process.env.AVTOSALON_CHROMIUM || '/usr/bin/chromium';
-const kFlags = ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-                '--disable-background-networking', '--disable-component-update', '--disable-sync',
-                '--disable-extensions', '--remote-debugging-port=0', '--window-size=1000,720'];
+const {launch, stop} = require('./browser');
 
 // --- Scenario files ---------------------------------------------------------------
 
@@ -35,18 +30,6 @@ function parse(file) {
 }
 
 const quote = (text) => `"${String(text).replace(/\\/g, '\\\\').replace(/"/g, '\\"').replace(/\n/g, '\\n')}"`;
-
-// --- The browser ----------------------------------------------------------------
-
-async function launch() {
-  const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'avtosalon-chromium-'));
-  const browser = spawn(kChromium, [...kFlags, `--user-data-dir=${profile}`, 'about:blank'],
-                        {stdio: 'ignore', detached: true});
-  const portFile = path.join(profile, 'DevToolsActivePort');
-  for (let i = 0; i < 300 && !fs.existsSync(portFile); ++i) await sleep(50);
-  const port = Number(fs.readFileSync(portFile, 'utf8').split('\n')[0]);
-  return {browser, profile, port};
-}
 
 const debug = (...what) => { if (process.env.AVTOSALON_DEBUG) console.error(...what); };
 const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
@@ -409,19 +392,7 @@ async function main() {
       }
     }
   } finally {
-    debug('ending the browser');
-    const exited = new Promise((resolve) => browser.once('exit', resolve));
-    // The Debian launcher is a shell script: end its whole process group.
-    process.kill(-browser.pid, 'SIGTERM');
-    const late = setTimeout(() => process.kill(-browser.pid, 'SIGKILL'), 3000);
-    await exited;
-    clearTimeout(late);
-    await sleep(200);  // the browser's helper processes leave a moment later
-    try {
-      fs.rmSync(profile, {recursive: true, force: true, maxRetries: 5});
-    } catch (error) {
-      console.error(`left ${profile}: ${error.message}`);
-    }
+    await stop({browser, profile});
   }
   process.exit(held ? 0 : 1);
 }

@@ -1,0 +1,42 @@
+// Starts and ends Debian's headless Chromium for the DevTools protocol, with a fresh
+// profile and nothing that reaches the network on its own.
+'use strict';
+
+const fs = require('fs');
+const os = require('os');
+const path = require('path');
+const {spawn} = require('child_process');
+
+const kChromium = process.env.AVTOSALON_CHROMIUM || '/usr/bin/chromium';
+const kFlags = ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+                '--disable-background-networking', '--disable-component-update', '--disable-sync',
+                '--disable-extensions', '--remote-debugging-port=0', '--window-size=1000,720'];
+
+const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
+
+async function launch() {
+  const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'avtosalon-chromium-'));
+  const browser = spawn(kChromium, [...kFlags, `--user-data-dir=${profile}`, 'about:blank'],
+                        {stdio: 'ignore', detached: true});
+  const portFile = path.join(profile, 'DevToolsActivePort');
+  for (let i = 0; i < 300 && !fs.existsSync(portFile); ++i) await sleep(50);
+  const port = Number(fs.readFileSync(portFile, 'utf8').split('\n')[0]);
+  return {browser, profile, port};
+}
+
+async function stop({browser, profile}) {
+  const exited = new Promise((resolve) => browser.once('exit', resolve));
+  // The Debian launcher is a shell script: end its whole process group.
+  process.kill(-browser.pid, 'SIGTERM');
+  const late = setTimeout(() => process.kill(-browser.pid, 'SIGKILL'), 3000);
+  await exited;
+  clearTimeout(late);
+  await sleep(200);  // the browser's helper processes leave a moment later
+  try {
+    fs.rmSync(profile, {recursive: true, force: true, maxRetries: 5});
+  } catch (error) {
+    console.error(`left ${profile}: ${error.message}`);
+  }
+}
+
+module.exports = {launch, stop};
