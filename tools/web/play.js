@@ -223,6 +223,19 @@ class Session {
           await this.settle();
         }
         break;
+      case 'press': {
+        // Web files only: a key to whatever has the focus, as a keyboard-only player.
+        const named = {Tab: ['Tab', 'Tab', 9, ''], BackTab: ['Tab', 'Tab', 9, '', 8],
+                       Space: [' ', 'Space', 32, ' '], Enter: ['Enter', 'Enter', 13, '\r'],
+                       Up: ['ArrowUp', 'ArrowUp', 38, ''], Down: ['ArrowDown', 'ArrowDown', 40, ''],
+                       Left: ['ArrowLeft', 'ArrowLeft', 37, ''], Right: ['ArrowRight', 'ArrowRight', 39, ''],
+                       End: ['End', 'End', 35, ''], BackSpace: ['Backspace', 'Backspace', 8, '']};
+        for (let i = 0; i < Number(words[2] || 1); ++i) {
+          await this.key(...(named[first] || [first, '', 0, first]));
+          await this.settle();
+        }
+        break;
+      }
       case 'paste':
         if (!this.reach(state, form, control)) return;
         await this.focusBox(form, control);
