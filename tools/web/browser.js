@@ -18,10 +18,17 @@ async function launch() {
   const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'avtosalon-chromium-'));
   const browser = spawn(kChromium, [...kFlags, `--user-data-dir=${profile}`, 'about:blank'],
                         {stdio: 'ignore', detached: true});
+  // The browser writes the port it listens on once it is ready; the file may be seen
+  // before its first line is complete.
   const portFile = path.join(profile, 'DevToolsActivePort');
-  for (let i = 0; i < 300 && !fs.existsSync(portFile); ++i) await sleep(50);
-  const port = Number(fs.readFileSync(portFile, 'utf8').split('\n')[0]);
-  return {browser, profile, port};
+  for (let i = 0; i < 1200; ++i) {
+    const lines = fs.existsSync(portFile) ? fs.readFileSync(portFile, 'utf8').split('\n') : [];
+    const port = Number(lines[0]);
+    if (lines.length > 1 && port > 0) return {browser, profile, port};
+    await sleep(50);
+  }
+  await stop({browser, profile});
+  throw new Error('Chromium did not start');
 }
 
 async function stop({browser, profile}) {
