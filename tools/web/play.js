@@ -82,7 +82,8 @@ class Session {
   // Lets the page finish what the last input started; a message box is read and
   // closed with the Enter key, as a player would.
   async settle() {
-    for (let i = 0; i < 2000; ++i) {
+    const deadline = Date.now() + 60000;
+    for (let i = 0; Date.now() < deadline; ++i) {
       const state = await this.state();
       if (state.box) {
         if (!state.box.fatal) {
