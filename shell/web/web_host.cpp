@@ -25,11 +25,11 @@ EM_JS(int, PageMeasureText, (const char* font_json, const char* text, bool heigh
 });
 // Resolves when the player closes the box: the handler that asked for it waits here.
 // failure: the kind of failure that the box reports, empty for the game's own boxes.
-EM_ASYNC_JS(void, PageMessageBox, (int style, const char* title, const char* prompt,
-                                   const char* failure), {
-  await Module.page.messageBox(style, UTF8ToString(title), UTF8ToString(prompt),
-                               UTF8ToString(failure));
-});
+EM_ASYNC_JS(void, PageMessageBox,
+            (int style, const char* title, const char* prompt, const char* failure), {
+              await Module.page.messageBox(style, UTF8ToString(title), UTF8ToString(prompt),
+                                           UTF8ToString(failure));
+            });
 
 }  // namespace
 

@@ -2,7 +2,6 @@
 #include <emscripten.h>
 
 #include <memory>
-#include <string>
 
 #include "forms/project.h"
 #include "shell/runtime.h"
@@ -74,20 +73,6 @@ EMSCRIPTEN_KEEPALIVE int avtosalon_tab(int form, int backwards) {
 EMSCRIPTEN_KEEPALIVE int avtosalon_close(int form) {
   avtosalon::Form* target = Target(form);
   return target && TheGame().runtime->Close(*target);
-}
-
-// What the page needs to answer the runtime's input rules: the window's focus and
-// a control's text as the game holds them.
-EMSCRIPTEN_KEEPALIVE int avtosalon_focused(int form) {
-  const avtosalon::Form* target = Target(form);
-  return target ? target->Focus() : -1;
-}
-
-EMSCRIPTEN_KEEPALIVE const char* avtosalon_text(int form, int control) {
-  static std::string text;
-  const avtosalon::Form* target = Target(form);
-  text = target ? target->At(control).caption : std::string();
-  return text.c_str();
 }
 
 }  // extern "C"
