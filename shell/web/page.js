@@ -33,6 +33,7 @@ class Page {
     this.queue = Promise.resolve();
     this.applying = false;
     this.tick = null;
+    this.tickDue = null;  // when the next tick is due, in performance.now() time
     this.box = null;      // the open message box: {style, title, prompt}
     this.fatal = '';      // the failure that ended the program, if one did
     this.over = false;
@@ -280,7 +281,18 @@ class Page {
 
   scheduleTick(milliseconds) {
     clearTimeout(this.tick);
-    if (milliseconds >= 0) this.tick = setTimeout(() => this.call('avtosalon_tick'), milliseconds);
+    this.tickDue = null;
+    if (milliseconds < 0) return;
+    this.tickDue = performance.now() + milliseconds;
+    this.tick = setTimeout(() => {
+      this.tickDue = null;
+      this.call('avtosalon_tick');
+    }, milliseconds);
+  }
+
+  // A tick that is due but has not run yet: whoever waits for the page to settle waits for it too.
+  tickOverdue() {
+    return this.tickDue !== null && performance.now() >= this.tickDue;
   }
 
   messageBox(style, title, prompt, failure) {

@@ -56,7 +56,8 @@ const kInspect = `(() => {
          enabled: c.state.enabled, caption: c.state.caption, listIndex: c.state.listIndex,
          origin: c.state.origin, interval: c.state.interval, units: c.state.units, focused: false}),
   });
-  return {windows, box: page.box, fatal: page.fatal, over: page.over, pending: page.pending};
+  return {windows, box: page.box, fatal: page.fatal, over: page.over,
+          pending: page.pending + (page.tickOverdue() ? 1 : 0)};
 })()`;
 
 class Session {
