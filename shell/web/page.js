@@ -91,16 +91,16 @@ class Page {
       client.style.backgroundImage = `url(${picture.uri})`;
     }
     frame.append(title, client);
-    const window = {spec, element: frame, client, controls: []};
-    this.windows[spec.index] = window;
+    const view = {spec, element: frame, client, controls: []};
+    this.windows[spec.index] = view;
     spec.controls.forEach((control, index) => {
       const element = this.build(spec.index, index, control, this.inheritedBack(spec, control));
-      window.controls.push({spec: control, element, state: {}});
+      view.controls.push({spec: control, element, state: {}});
     });
     spec.controls.forEach((control, index) => {
-      const entry = window.controls[index];
+      const entry = view.controls[index];
       if (entry.element) {
-        const parent = control.container >= 0 ? window.controls[control.container].element : client;
+        const parent = control.container >= 0 ? view.controls[control.container].element : client;
         const behind = control.kind === 'image' || control.kind === 'line';
         if (behind) parent.prepend(entry.element); else parent.append(entry.element);
       }
@@ -111,12 +111,12 @@ class Page {
   }
 
   // Like the Qt host, a control without a colour of its own shows its container's.
-  inheritedBack(window, control) {
+  inheritedBack(form, control) {
     for (let c = control; c.container >= 0;) {
-      c = window.controls[c.container];
+      c = form.controls[c.container];
       if (c.back) return c.back;
     }
-    return window.back;
+    return form.back;
   }
 
   build(form, index, spec, inherited) {
@@ -350,7 +350,7 @@ class Page {
   ended() {
     this.over = true;
     clearTimeout(this.tick);
-    for (const window of this.windows) if (window) window.element.remove();
+    for (const view of this.windows) if (view) view.element.remove();
     document.querySelectorAll('.shade').forEach((shade) => shade.remove());
     document.getElementById('over').hidden = false;
     document.getElementById('again').focus();
@@ -369,9 +369,9 @@ class Page {
   }
 
   windowKey(form, event) {
-    const window = this.windows[form];
-    const index = window.controls.findIndex((entry) => entry.element === event.target);
-    const entry = window.controls[index];
+    const view = this.windows[form];
+    const index = view.controls.findIndex((entry) => entry.element === event.target);
+    const entry = view.controls[index];
     if (event.key === 'Tab') {
       event.preventDefault();
       this.call('avtosalon_tab', ['number', 'number'], [form, event.shiftKey ? 1 : 0]);
