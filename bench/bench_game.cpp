@@ -10,12 +10,16 @@
 #include <vector>
 
 #include "bench/ratios.h"
+#include "forms/form1/form1.h"
+#include "forms/form2/form2.h"
+#include "forms/form3/form3.h"
 #include "forms/project.h"
 #include "shell/headless_host.h"
 #include "shell/runtime.h"
 
 namespace {
 
+using avtosalon::ControlHandle;
 using avtosalon::Form;
 using avtosalon::GameProject;
 using avtosalon::HeadlessHost;
@@ -31,36 +35,32 @@ struct Input {
   std::int64_t milliseconds = 0;
 };
 
-int FormIndex(std::string_view name) {
-  const auto& forms = GameProject().forms;
-  for (std::size_t i = 0; i < forms.size(); ++i) {
-    if (forms[i].spec.name == name) return static_cast<int>(i);
-  }
-  std::fprintf(stderr, "no window %.*s\n", static_cast<int>(name.size()), name.data());
-  std::abort();
+// The windows' controls by name, as indices into the game's tables.
+const avtosalon::form1::Main& main() {
+  static const auto handles = avtosalon::IndicesOf<avtosalon::form1::Main>(GameProject());
+  return handles;
 }
-
-int ControlIndex(int form, std::string_view name) {
-  const auto& controls = GameProject().forms[static_cast<std::size_t>(form)].spec.controls;
-  for (std::size_t i = 0; i < controls.size(); ++i) {
-    if (controls[i].name == name) return static_cast<int>(i);
-  }
-  std::fprintf(stderr, "no control %.*s\n", static_cast<int>(name.size()), name.data());
-  std::abort();
+const avtosalon::form2::Purchase& purchase() {
+  static const auto handles = avtosalon::IndicesOf<avtosalon::form2::Purchase>(GameProject());
+  return handles;
+}
+const avtosalon::form3::Sales& sales() {
+  static const auto handles = avtosalon::IndicesOf<avtosalon::form3::Sales>(GameProject());
+  return handles;
 }
 
 class ScriptBuilder {
  public:
-  ScriptBuilder& Click(std::string_view form, std::string_view control, int times = 1) {
-    for (int i = 0; i < times; ++i) Add(Input::Kind::kClick, form, control);
+  ScriptBuilder& Click(const ControlHandle& control, int times = 1) {
+    for (int i = 0; i < times; ++i) Add(Input::Kind::kClick, control);
     return *this;
   }
-  ScriptBuilder& Select(std::string_view form, std::string_view list, int item) {
-    Add(Input::Kind::kSelect, form, list).item = item;
+  ScriptBuilder& Select(const ControlHandle& list, int item) {
+    Add(Input::Kind::kSelect, list).item = item;
     return *this;
   }
-  ScriptBuilder& Paste(std::string_view form, std::string_view box, std::string text) {
-    Add(Input::Kind::kPaste, form, box).text = std::move(text);
+  ScriptBuilder& Paste(const ControlHandle& box, std::string text) {
+    Add(Input::Kind::kPaste, box).text = std::move(text);
     return *this;
   }
   ScriptBuilder& Wait(std::int64_t milliseconds) {
@@ -69,18 +69,19 @@ class ScriptBuilder {
   }
   // Shevrolets bought in «Россия» and sold in «Таджикистан».
   ScriptBuilder& Trade(int units) {
-    Click("Form1", "Command1").Select("Form2", "List1", 0).Click("Form2", "Command2");
-    Click("Form2", "Option1").Click("Form2", "Label1").Click("Form2", "Command3");
-    Paste("Form2", "Text1", std::to_string(units)).Click("Form2", "Command1");
-    Click("Form1", "Command3").Click("Form3", "Command7").Select("Form3", "List1", 4);
-    return Click("Form3", "Command1", units).Click("Form3", "Command13");
+    Click(main().buy_window).Select(purchase().models, 0).Click(purchase().to_countries);
+    Click(purchase().countries[0]).Click(purchase().unit_price).Click(purchase().to_quantity);
+    Paste(purchase().quantity, std::to_string(units)).Click(purchase().buy);
+    Click(main().sell_window)
+        .Click(sales().columns[0].model)
+        .Select(sales().columns[0].countries, 4);
+    return Click(sales().columns[0].sell, units).Click(sales().back);
   }
   std::vector<Input> Build() { return std::move(inputs_); }
 
  private:
-  Input& Add(Input::Kind kind, std::string_view form, std::string_view control) {
-    const int f = FormIndex(form);
-    inputs_.push_back({kind, f, ControlIndex(f, control), 0, "", 0});
+  Input& Add(Input::Kind kind, const ControlHandle& control) {
+    inputs_.push_back({kind, control.FormIndex(), control.Index(), 0, "", 0});
     return inputs_.back();
   }
   std::vector<Input> inputs_;
@@ -89,31 +90,30 @@ class ScriptBuilder {
 // A whole game: a deposit and its interest, two trades and the win.
 const std::vector<Input>& WholeGame() {
   static const std::vector<Input> inputs = ScriptBuilder()
-                                               .Paste("Form1", "Text1", "5000")
-                                               .Click("Form1", "Command4")
+                                               .Paste(main().bank.deposit, "5000")
+                                               .Click(main().bank.ok)
                                                .Wait(3000)
                                                .Trade(43)
                                                .Wait(3000)
                                                .Trade(159)
-                                               .Click("Form1", "Command7")
+                                               .Click(main().win)
                                                .Build();
   return inputs;
 }
 
 void Play(Runtime& game, const Input& input) {
-  Form* form = game.FormAt(input.form);
   switch (input.kind) {
     case Input::Kind::kClick:
-      game.Click(*form, input.control);
+      game.Click(input.form, input.control);
       break;
     case Input::Kind::kSelect:
-      game.Select(*form, input.control, input.item);
+      game.Select(input.form, input.control, input.item);
       break;
     case Input::Kind::kPaste:
-      game.Edit(*form, input.control, input.text, static_cast<int>(input.text.size()));
+      game.Edit(input.form, input.control, input.text, static_cast<int>(input.text.size()));
       break;
     case Input::Kind::kWait:
-      game.AdvanceClock(input.milliseconds);
+      game.AdvanceClockTo(game.Clock() + input.milliseconds);
       break;
   }
 }
@@ -126,9 +126,9 @@ class CountingHost final : public avtosalon::Host {
   void ControlChanged(const Form&, int, avtosalon::Property) override { ++writes; }
   void FocusChanged(const Form&) override {}
   void ShowMessage(const avtosalon::MessageBox&) override {}
-  void ReportFatal(avtosalon::FailureKind) override {}
   void ProgramEnded() override {}
-  void TimersChanged() override {}
+  std::optional<std::int64_t> Now() const override { return std::nullopt; }
+  void TimersChanged(std::optional<std::int64_t>) override {}
   avtosalon::Size MeasureText(const avtosalon::FontSpec& font,
                               std::string_view text) const override {
     return measure_.MeasureText(font, text);
@@ -200,25 +200,25 @@ void BM_PurchaseClick(benchmark::State& state) {
   Runtime game(GameProject(), host);
   game.Start();
   const std::vector<Input> to_quantity = ScriptBuilder()
-                                             .Click("Form1", "Command1")
-                                             .Select("Form2", "List1", 0)
-                                             .Click("Form2", "Command2")
-                                             .Click("Form2", "Option1")
-                                             .Click("Form2", "Label1")
-                                             .Click("Form2", "Command3")
+                                             .Click(main().buy_window)
+                                             .Select(purchase().models, 0)
+                                             .Click(purchase().to_countries)
+                                             .Click(purchase().countries[0])
+                                             .Click(purchase().unit_price)
+                                             .Click(purchase().to_quantity)
                                              .Build();
-  const int form1 = FormIndex("Form1");
-  const int form2 = FormIndex("Form2");
-  const int cash = ControlIndex(form1, "Label1");
-  const int buy = ControlIndex(form2, "Command1");
+  const avtosalon::Label& cash = game.Handles<avtosalon::form1::Main>()->cash;
+  for (const Input& input : to_quantity) Play(game, input);  // creates the purchase window
+  const avtosalon::form2::Purchase& purchase = *game.Handles<avtosalon::form2::Purchase>();
+  game.Click(purchase.back.FormIndex(), purchase.back.Index());
   for (auto _ : state) {
     state.PauseTiming();
-    game.SetCaption(*game.FormAt(form1), cash, "1000000");
+    cash.SetCaption("1000000");
     for (const Input& input : to_quantity) Play(game, input);
     state.ResumeTiming();
-    game.Click(*game.FormAt(form2), buy);
+    game.Click(purchase.buy.FormIndex(), purchase.buy.Index());
   }
-  if (game.FormAt(form2)->Visible()) state.SkipWithError("the purchase did not go through");
+  if (purchase.window.Visible()) state.SkipWithError("the purchase did not go through");
 }
 
 // The sales window on offer with a stock that lasts.
@@ -226,20 +226,17 @@ void BM_SaleClick(benchmark::State& state) {
   HeadlessHost host;
   Runtime game(GameProject(), host);
   game.Start();
-  const int form1 = FormIndex("Form1");
-  const int form3 = FormIndex("Form3");
-  game.SetCaption(*game.FormAt(form1), ControlIndex(form1, "Label9"), "2000000000");
+  game.Handles<avtosalon::form1::Main>()->fleet[0].SetCaption("2000000000");
   for (const Input& input : ScriptBuilder()
-                                .Click("Form1", "Command3")
-                                .Click("Form3", "Command7")
-                                .Select("Form3", "List1", 4)
+                                .Click(main().sell_window)
+                                .Click(sales().columns[0].model)
+                                .Select(sales().columns[0].countries, 4)
                                 .Build()) {
     Play(game, input);
   }
-  const int sell = ControlIndex(form3, "Command1");
-  Form& sales = *game.FormAt(form3);
-  for (auto _ : state) game.Click(sales, sell);
-  if (!sales.At(sell).enabled) state.SkipWithError("the stock ran out");
+  const avtosalon::Button& sell = game.Handles<avtosalon::form3::Sales>()->columns[0].sell;
+  for (auto _ : state) game.Click(sell.FormIndex(), sell.Index());
+  if (!sell.State().enabled) state.SkipWithError("the stock ran out");
 }
 
 // The deposit box's Change: the interest worked out and the shortage checked.
@@ -247,14 +244,12 @@ void BM_DepositChange(benchmark::State& state) {
   HeadlessHost host;
   Runtime game(GameProject(), host);
   game.Start();
-  const int form1 = FormIndex("Form1");
-  const int box = ControlIndex(form1, "Text1");
-  Form& main = *game.FormAt(form1);
+  const avtosalon::TextBox& box = game.Handles<avtosalon::form1::Main>()->bank.deposit;
   const std::string deposits[] = {"5000", "7000"};
   std::size_t i = 0;
   for (auto _ : state) {
     const std::string& deposit = deposits[i++ % 2];
-    game.Edit(main, box, deposit, static_cast<int>(deposit.size()));
+    game.Edit(box.FormIndex(), box.Index(), deposit, static_cast<int>(deposit.size()));
   }
 }
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "shell/project.h"
+#include "shell/description.h"
 
 // Shorthands for writing control tables.
 namespace avtosalon::design {
@@ -13,7 +13,7 @@ inline constexpr int kBold = 700;
 
 inline FontSpec Font(std::string family, double points, int weight = kRegular,
                      bool italic = false) {
-  return FontSpec{std::move(family), points, weight, italic, true};
+  return FontSpec{std::move(family), points, weight, italic};
 }
 
 inline FontSpec SansSerif(double points, int weight = kBold) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/project.h"
+#include "shell/description.h"
 
 namespace avtosalon {
 

@@ -9,8 +9,8 @@
 #include "forms/project.h"
 #include "tools/random/chooser.h"
 #include "tools/random/random_player.h"
-#include "tools/random/scenario_text.h"
 #include "tools/random/session.h"
+#include "tools/scenario/script_writer.h"
 
 namespace {
 
@@ -35,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     session.Do(steps.back());
   }
   if (const auto& breach = session.Breached()) {
-    const std::string scenario = ScenarioText(project, steps, {}, breach->expectations);
+    const std::string scenario = scenario::ScenarioText(project, steps, {}, breach->expectations);
     std::fprintf(stderr, "broken: %s: %s\n%s", breach->invariant.c_str(), breach->detail.c_str(),
                  scenario.c_str());
     std::abort();

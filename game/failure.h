@@ -16,6 +16,8 @@ enum class FailureKind {
 
 // "TypeMismatch", "Overflow", "FloatingPointFault", "CallFailure".
 std::string_view FailureKindName(FailureKind kind);
+// What the player is told in Russian: "переполнение".
+std::string_view FailureKindDescription(FailureKind kind);
 
 class Failure : public std::exception {
  public:

@@ -63,6 +63,13 @@ bool Form::CanFocus(int index) const {
   return index >= 0 && TakesFocus(index) && At(index).spec->tab_index >= 0 && Reachable(index);
 }
 
+const FontSpec& Form::FontOf(int control) const {
+  for (int i = control; i >= 0; i = At(i).container) {
+    if (At(i).spec->font) return *At(i).spec->font;
+  }
+  return Spec().font;
+}
+
 std::vector<int> Form::TabOrder() const {
   std::vector<int> order;
   for (int i = 0; i < static_cast<int>(controls_.size()); ++i) {

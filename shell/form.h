@@ -1,5 +1,6 @@
 #pragma once
 
+#include <any>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -7,8 +8,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "shell/description.h"
 #include "shell/picture.h"
-#include "shell/project.h"
 
 namespace avtosalon {
 
@@ -67,6 +68,12 @@ class Form {
   bool CanFocus(int index) const;
   // Buttons, text boxes, lists, options, and labels that answer a click.
   bool TakesFocus(int index) const;
+  // The font a control draws with: its own, else its container's, else the window's.
+  const FontSpec& FontOf(int control) const;
+
+  // The window's named control handles, found once when it is created.
+  const std::any& Handles() const { return handles_; }
+  void SetHandles(std::any handles) { handles_ = std::move(handles); }
 
  private:
   const FormDescription& description_;
@@ -77,6 +84,7 @@ class Form {
   int focus_ = -1;
   std::vector<Control> controls_;
   std::unordered_map<std::string_view, int> by_name_;
+  std::any handles_;
 };
 
 }  // namespace avtosalon

@@ -4,21 +4,6 @@
 
 namespace avtosalon {
 
-void HeadlessHost::Record(HostEvent event) {
-  events_.push_back(event);
-  if (observer_) observer_(events_.back());
-}
-
-void HeadlessHost::ShowMessage(const MessageBox& box) {
-  Record(HostEvent{HostEvent::Kind::kMessage, box, {}});
-}
-
-void HeadlessHost::ReportFatal(FailureKind kind) {
-  Record(HostEvent{HostEvent::Kind::kFatal, {}, kind});
-}
-
-void HeadlessHost::ProgramEnded() { Record(HostEvent{HostEvent::Kind::kEnded, {}, {}}); }
-
 Size HeadlessHost::MeasureText(const FontSpec& font, std::string_view text) const {
   // Points to layout units: 20 to a point.
   const double em = font.points * 20.0;

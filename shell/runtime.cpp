@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "shell/fatal_report.h"
 #include "shell/property_rules.h"
 
 namespace avtosalon {
@@ -30,9 +31,15 @@ Runtime::~Runtime() = default;
 
 void Runtime::Start() {
   if (forms_.empty()) return;
-  Form& main = Create(0);
-  Raise(main, -1, Event::kLoad);
-  if (!ended_) ShowForm(main);
+  Form* main = nullptr;
+  try {
+    main = &Create(0);
+  } catch (const std::exception&) {
+    TakeFatalPath(FailureKind::kCallFailure);
+    return;
+  }
+  Raise(*main, -1, Event::kLoad);
+  if (!ended_) ShowForm(*main);
 }
 
 std::optional<int> Runtime::FormIndex(std::string_view name) const {
@@ -42,35 +49,34 @@ std::optional<int> Runtime::FormIndex(std::string_view name) const {
   return std::nullopt;
 }
 
-Form* Runtime::Find(std::string_view name) {
-  const auto index = FormIndex(name);
-  return index ? forms_[static_cast<std::size_t>(*index)].get() : nullptr;
-}
-
-const Form* Runtime::Find(std::string_view name) const {
-  const auto index = FormIndex(name);
-  return index ? forms_[static_cast<std::size_t>(*index)].get() : nullptr;
-}
-
 Form& Runtime::Create(int index) {
   auto& slot = forms_[static_cast<std::size_t>(index)];
   if (!slot) {
-    slot = std::make_unique<Form>(project_.forms[static_cast<std::size_t>(index)], index,
-                                  next_picture_handle_);
+    const FormDescription& description = project_.forms[static_cast<std::size_t>(index)];
+    auto form = std::make_unique<Form>(description, index, next_picture_handle_);
+    if (description.handles) form->SetHandles(description.handles(Resolver(*this, *form)));
+    slot = std::move(form);
     host_.FormCreated(*slot);
     for (int i = 0; i < static_cast<int>(slot->Controls().size()); ++i) ScheduleTimer(*slot, i);
   }
   return *slot;
 }
 
-FormRef Runtime::Window(std::string_view name) {
+Form& Runtime::Instance(std::string_view name) {
   const auto index = FormIndex(name);
   if (!index) CallFailed();
-  return FormRef(*this, Create(*index));
+  return Create(*index);
+}
+
+void Runtime::Record(HostEvent event) {
+  events_.push_back(std::move(event));
+  if (observer_) observer_(events_.back());
 }
 
 void Runtime::MsgBox(std::string_view prompt, int style, std::string_view title) {
-  host_.ShowMessage(MessageBox{style, std::string(title), std::string(prompt)});
+  const MessageBox box{style, std::string(title), std::string(prompt)};
+  Record(HostEvent{HostEvent::Kind::kMessage, box, {}});
+  host_.ShowMessage(box);
   // A timer may have ended the program while the box was open.
   if (ended_ && depth_ > 0) throw EndRequest{};
 }
@@ -83,7 +89,9 @@ void Runtime::End() {
 void Runtime::TakeFatalPath(FailureKind kind) {
   fatal_ = kind;
   due_.clear();
-  host_.ReportFatal(kind);
+  const MessageBox report = FatalReport(kind);
+  Record(HostEvent{HostEvent::Kind::kFatal, report, kind});
+  host_.ShowMessage(report);
   CloseAll();
 }
 
@@ -94,14 +102,17 @@ void Runtime::CloseAll() {
   for (auto& form : forms_) {
     if (form) form->SetVisible(false);
   }
+  Record(HostEvent{HostEvent::Kind::kEnded, {}, {}});
   host_.ProgramEnded();
 }
 
 void Runtime::Raise(Form& form, int control, Event event, bool boundary) {
   if (ended_) return;
   const std::string_view name = control >= 0 ? std::string_view(form.At(control).Name()) : "";
-  const Handler handler = form.HandlerFor(name, event);
-  if (!handler) return;
+  if (const Handler handler = form.HandlerFor(name, event)) Dispatch(handler, boundary);
+}
+
+void Runtime::Dispatch(Handler handler, bool boundary) {
   if (depth_ > 0 && !boundary) {  // nested: a failure stops the outer handler too
     DepthGuard guard(depth_);
     handler(*this);
@@ -139,100 +150,6 @@ void Runtime::SettleFocus() {
     form->SetFocus(next);
     host_.FocusChanged(*form);
   }
-}
-
-const FontSpec& Runtime::FontOf(const Form& form, int control) {
-  for (int i = control; i >= 0; i = form.At(i).container) {
-    if (form.At(i).spec->font) return *form.At(i).spec->font;
-  }
-  return form.Spec().font;
-}
-
-// --- Property writes ------------------------------------------------------------
-
-void Runtime::Resize(Form& form, int control) {
-  Control& c = form.At(control);
-  if (!c.spec->auto_size) return;
-  // The design size belongs to the design caption; the label keeps its left and top edge
-  // and grows or shrinks by what its caption's width changes.
-  const FontSpec& font = FontOf(form, control);
-  const int design = host_.MeasureText(font, c.spec->caption).width;
-  const int now = host_.MeasureText(font, c.caption).width;
-  const int width = std::max(0, c.spec->rect.width + now - design);
-  if (width == c.rect.width) return;
-  c.rect.width = width;
-  host_.ControlChanged(form, control, Property::kWidth);
-}
-
-void Runtime::SetCaption(Form& form, int control, std::string_view caption) {
-  Control& c = form.At(control);
-  if (!HasCaption(c.Kind())) CallFailed();
-  if (c.caption == caption) return;
-  c.caption = std::string(caption);
-  host_.ControlChanged(form, control, Property::kCaption);
-  Resize(form, control);
-}
-
-void Runtime::SetText(Form& form, int control, std::string_view text) {
-  Control& c = form.At(control);
-  if (c.Kind() != ControlKind::kTextBox) CallFailed();
-  c.caret = static_cast<int>(text.size());
-  if (c.caption == text) return;
-  c.caption = std::string(text);
-  host_.ControlChanged(form, control, Property::kText);
-  Raise(form, control, Event::kChange);
-}
-
-void Runtime::SetVisible(Form& form, int control, bool visible) {
-  Control& c = form.At(control);
-  if (c.Kind() == ControlKind::kTimer) CallFailed();
-  if (c.visible == visible) return;
-  c.visible = visible;
-  host_.ControlChanged(form, control, Property::kVisible);
-}
-
-void Runtime::SetEnabled(Form& form, int control, bool enabled) {
-  Control& c = form.At(control);
-  if (c.enabled == enabled) return;
-  c.enabled = enabled;
-  if (c.Kind() == ControlKind::kTimer) {
-    ScheduleTimer(form, control);
-    host_.TimersChanged();
-  } else {
-    host_.ControlChanged(form, control, Property::kEnabled);
-  }
-}
-
-void Runtime::SetPicture(Form& form, int control, PictureRef picture) {
-  Control& c = form.At(control);
-  if (c.Kind() != ControlKind::kImage) CallFailed();
-  if (c.picture == picture) return;
-  c.picture = std::move(picture);
-  host_.ControlChanged(form, control, Property::kPicture);
-}
-
-void Runtime::SetListIndex(Form& form, int control, int index) {
-  Control& c = form.At(control);
-  if (c.list_index == index) return;
-  c.list_index = index;
-  host_.ControlChanged(form, control, Property::kListIndex);
-}
-
-void Runtime::ShowForm(Form& form) {
-  if (ended_) return;
-  const bool was_visible = form.Visible();
-  form.SetVisible(true);
-  if (!form.EverShown()) form.SetFocusPending(true);
-  form.MarkShown();
-  if (!was_visible) host_.FormVisibilityChanged(form);
-  host_.FocusChanged(form);
-  if (depth_ == 0) SettleFocus();
-}
-
-void Runtime::HideForm(Form& form) {
-  if (!form.Visible()) return;
-  form.SetVisible(false);
-  host_.FormVisibilityChanged(form);
 }
 
 }  // namespace avtosalon

@@ -20,14 +20,13 @@ void Runtime::ScheduleTimer(const Form& form, int control) {
   }
 }
 
-std::optional<std::int64_t> Runtime::MillisecondsToNextTick() const {
+std::optional<std::int64_t> Runtime::NextDue() const {
   if (due_.empty()) return std::nullopt;
-  const auto earliest = std::min_element(due_.begin(), due_.end(), kEarlierDue);
-  return std::max<std::int64_t>(0, earliest->second - now_);
+  return std::min_element(due_.begin(), due_.end(), kEarlierDue)->second;
 }
 
-void Runtime::AdvanceClock(std::int64_t milliseconds) {
-  const std::int64_t target = now_ + std::max<std::int64_t>(0, milliseconds);
+void Runtime::AdvanceClockTo(std::int64_t now) {
+  const std::int64_t target = std::max(now_, now);
   while (!ended_ && !due_.empty()) {
     // std::map orders by window, then control, so ties go in creation order.
     const auto earliest = std::min_element(due_.begin(), due_.end(), kEarlierDue);
@@ -39,7 +38,11 @@ void Runtime::AdvanceClock(std::int64_t milliseconds) {
     Raise(form, control, Event::kTimer, /*boundary=*/true);
   }
   now_ = target;
-  host_.TimersChanged();
+  host_.TimersChanged(ended_ ? std::nullopt : NextDue());
+}
+
+void Runtime::CatchUp() {
+  if (const auto now = host_.Now()) AdvanceClockTo(*now);
 }
 
 }  // namespace avtosalon

@@ -43,7 +43,6 @@ struct FontSpec {
   double points = 8.25;
   int weight = 400;  // 700 is bold
   bool italic = false;
-  bool cyrillic = true;
   friend bool operator==(const FontSpec&, const FontSpec&) = default;
 };
 
@@ -69,11 +68,7 @@ enum class Property {
   kEnabled,
   kListIndex,
   kPicture,
-  kInterval,
-  kLeft,
-  kTop,
   kWidth,
-  kHeight,
   kValue,  // an option button's chosen state
 };
 

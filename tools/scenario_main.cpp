@@ -29,6 +29,13 @@ int PlayInBrowser(const std::vector<std::string>& files) {
   return 2;
 }
 
+constexpr const char* kUsage =
+    "usage: avtosalon-scenario [--gui | --web] FILE...\n"
+    "Plays each scenario FILE from a fresh start of the game, headless, with --gui in real\n"
+    "windows or with --web in the web page (node and Chromium), and reports every check\n"
+    "that did not hold. Exit status: 0 when every check held, 1 when one did not, 2 when a\n"
+    "file cannot be read.\n";
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -38,6 +45,10 @@ int main(int argc, char** argv) {
   std::vector<std::string> files;
   for (int i = 1; i < argc; ++i) {
     const std::string_view argument = argv[i];
+    if (argument == "--help" || argument == "-h") {
+      std::cout << kUsage;
+      return 0;
+    }
     if (argument == "--gui") {
       gui = true;
     } else if (argument == "--web") {
@@ -47,7 +58,7 @@ int main(int argc, char** argv) {
     }
   }
   if (files.empty()) {
-    std::cerr << "usage: avtosalon-scenario [--gui | --web] FILE...\n";
+    std::cerr << kUsage;
     return 2;
   }
   if (web) return PlayInBrowser(files);

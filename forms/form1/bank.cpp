@@ -13,77 +13,79 @@ std::optional<std::int32_t> Deposit(std::string_view text) {
   return deposit.value;
 }
 
-void ShowShortage(const FormRef& form) {
-  form["Command4"].SetEnabled(false);
-  form["Command5"].SetVisible(true);
+void ShowShortage(const Bank& bank) {
+  bank.ok.SetEnabled(false);
+  bank.shortage.SetVisible(true);
 }
 
 }  // namespace
 
-void Text1Change(Runtime& rt) {
-  const FormRef form = rt.Window("Form1");
-  const std::string text = form["Text1"].Text();
+void Text1Change(Program& rt) {
+  const Main& main = rt.Window<Main>();
+  const Bank& bank = main.bank;
+  const std::string text = bank.deposit.Text();
   const auto deposit = Deposit(text);
   if (!deposit) {
-    form["Label15"].SetCaption("");
-    form["Timer1"].SetEnabled(false);
-    form["Command4"].SetVisible(true);
-    form["Command6"].SetVisible(true);
-    form["Command4"].SetEnabled(false);
+    bank.interest.SetCaption("");
+    bank.timer.SetEnabled(false);
+    bank.ok.SetVisible(true);
+    bank.cancel.SetVisible(true);
+    bank.ok.SetEnabled(false);
     return;
   }
   const std::int32_t interest = RoundToLong(CheckedDivide(*deposit, 100.0));
-  form["Label15"].SetCaption(NumberToText(interest));
-  form["Timer1"].SetEnabled(false);
+  bank.interest.SetCaption(NumberToText(interest));
+  bank.timer.SetEnabled(false);
   // The deposit as typed, fraction and all, against the cash as it is.
-  const double cash = TextToDouble(form["Label1"].Caption());
-  form["Command4"].SetVisible(true);
-  form["Command6"].SetVisible(true);
+  const double cash = TextToDouble(main.cash.Caption());
+  bank.ok.SetVisible(true);
+  bank.cancel.SetVisible(true);
   if (cash < TextToDouble(text)) {
-    ShowShortage(form);
-  } else if (!form["Command5"].Visible()) {
-    form["Command4"].SetEnabled(true);
+    ShowShortage(bank);
+  } else if (!bank.shortage.Visible()) {
+    bank.ok.SetEnabled(true);
   }
 }
 
-void Command4Click(Runtime& rt) {
-  const FormRef form = rt.Window("Form1");
-  const std::string cash = form["Label1"].Caption();
-  const std::string deposit = form["Text1"].Text();
+void Command4Click(Program& rt) {
+  const Main& main = rt.Window<Main>();
+  const Bank& bank = main.bank;
+  const std::string cash = main.cash.Caption();
+  const std::string deposit = bank.deposit.Text();
   // The cash may have fallen since the deposit was typed.
   if (TextToDouble(deposit) > TextToDouble(cash)) {
-    ShowShortage(form);
+    ShowShortage(bank);
     return;
   }
-  form["Label1"].SetCaption(NumberToText(TextSubtract(cash, deposit)));
-  form["Timer1"].SetEnabled(true);
-  form["Command4"].SetVisible(false);
+  main.cash.SetCaption(NumberToText(TextSubtract(cash, deposit)));
+  bank.timer.SetEnabled(true);
+  bank.ok.SetVisible(false);
 }
 
-void Timer1Timer(Runtime& rt) {
-  const FormRef form = rt.Window("Form1");
-  const auto interest = ReadLong(form["Label15"].Caption());
+void Timer1Timer(Program& rt) {
+  const Bank& bank = rt.Window<Main>().bank;
+  const auto interest = ReadLong(bank.interest.Caption());
   if (!interest.Ok()) return;
-  form["Label18"].SetCaption(NumberToText(*interest.value));
+  bank.tick.SetCaption(NumberToText(*interest.value));
 }
 
-void Command5Click(Runtime& rt) {
-  const FormRef form = rt.Window("Form1");
-  form["Command4"].SetEnabled(true);
-  form["Text1"].SetText(NumberToText(std::int32_t{0}));
-  form["Label15"].SetCaption("0");
-  form["Command5"].SetVisible(false);
+void Command5Click(Program& rt) {
+  const Bank& bank = rt.Window<Main>().bank;
+  bank.ok.SetEnabled(true);
+  bank.deposit.SetText(NumberToText(std::int32_t{0}));
+  bank.interest.SetCaption("0");
+  bank.shortage.SetVisible(false);
 }
 
-void Command6Click(Runtime& rt) {
-  const FormRef form = rt.Window("Form1");
-  form["Text1"].SetText("0");
-  form["Label15"].SetCaption("0");
-  form["Command4"].SetVisible(false);
+void Command6Click(Program& rt) {
+  const Bank& bank = rt.Window<Main>().bank;
+  bank.deposit.SetText("0");
+  bank.interest.SetCaption("0");
+  bank.ok.SetVisible(false);
 }
 
-void Command7Click(Runtime& rt) {
-  const double cash = TextToDouble(rt.Window("Form1")["Label1"].Caption());
+void Command7Click(Program& rt) {
+  const double cash = TextToDouble(rt.Window<Main>().cash.Caption());
   if (cash >= 10000000.0) {
     rt.MsgBox("Вы выйграли и купили автосалон!!!", kInformationStyle, "Вы выйграли !!!");
     rt.End();

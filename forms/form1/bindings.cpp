@@ -14,7 +14,8 @@ FormDescription Description() {
                        {"Command7", Event::kClick, Command7Click},
                        {"Text1", Event::kChange, Text1Change},
                        {"Timer1", Event::kTimer, Timer1Timer}},
-          .close_as = ""};
+          .close_as = "",
+          .handles = FindHandles<Main>};
 }
 
 }  // namespace avtosalon::form1

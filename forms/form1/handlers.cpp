@@ -1,8 +1,10 @@
 #include "forms/form1/form1.h"
+#include "forms/form2/form2.h"
+#include "forms/form3/form3.h"
 
 namespace avtosalon::form1 {
 
-void FormLoad(Runtime& rt) {
+void FormLoad(Program& rt) {
   rt.MsgBox("Ваша задача собрать 10 миллионов $ и купить Автосалон.", kInformationStyle,
             "Запомните!");
   rt.MsgBox("Не в коем случае не нажимайте клавишу BackSpace(<-) при стирании чисел!!!",
@@ -10,19 +12,21 @@ void FormLoad(Runtime& rt) {
 }
 
 // Every switch shows the target before it hides the source, so one window is always visible.
-void Command1Click(Runtime& rt) {
-  rt.Window("Form2").Show();
-  rt.Window("Form2")["List1"].SetVisible(true);
-  rt.Window("Form2")["Label6"].SetCaption(rt.Window("Form1")["Label1"].Caption());
-  rt.Window("Form1").Hide();
+void Command1Click(Program& rt) {
+  const auto& purchase = rt.Window<form2::Purchase>();
+  purchase.window.Show();
+  purchase.models.SetVisible(true);
+  purchase.cash.SetCaption(rt.Window<Main>().cash.Caption());
+  rt.Window<Main>().window.Hide();
 }
 
-void Command2Click(Runtime& rt) { rt.End(); }
+void Command2Click(Program& rt) { rt.End(); }
 
-void Command3Click(Runtime& rt) {
-  rt.Window("Form3").Show();
-  rt.Window("Form3")["Label13"].SetCaption(rt.Window("Form1")["Label1"].Caption());
-  rt.Window("Form1").Hide();
+void Command3Click(Program& rt) {
+  const auto& sales = rt.Window<form3::Sales>();
+  sales.window.Show();
+  sales.cash.SetCaption(rt.Window<Main>().cash.Caption());
+  rt.Window<Main>().window.Hide();
 }
 
 }  // namespace avtosalon::form1

@@ -4,7 +4,7 @@ namespace avtosalon::form2 {
 namespace {
 
 template <int kCountry>
-void Option(Runtime& rt) {
+void Option(Program& rt) {
   OptionClick(rt, kCountry);
 }
 
@@ -25,7 +25,8 @@ FormDescription Description() {
                        {"Option4", Event::kClick, Option<4>},
                        {"Option5", Event::kClick, Option<5>},
                        {"Text1", Event::kChange, Text1Change}},
-          .close_as = "Command5"};
+          .close_as = "Command5",
+          .handles = FindHandles<Purchase>};
 }
 
 }  // namespace avtosalon::form2

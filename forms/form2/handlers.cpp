@@ -9,32 +9,38 @@
 namespace avtosalon::form2 {
 namespace {
 
-std::string Numbered(std::string_view kind, int n) { return std::string(kind) + std::to_string(n); }
-
 // The model whose picture the model display shows, found by the picture's handle.
-std::optional<int> DisplayedModel(const FormRef& form) {
-  const std::int32_t shown = HandleOf(form["Image1"].Picture());
+std::optional<int> DisplayedModel(const Purchase& form) {
+  const std::int32_t shown = HandleOf(form.shown_model.Picture());
   std::optional<int> model;
   for (int n = 1; n <= kModelCount; ++n) {
-    if (shown != 0 && shown == HandleOf(form[Numbered("Picture", n)].Picture())) model = n;
+    if (shown != 0 && shown == HandleOf(form.model_pictures[n - 1].Picture())) model = n;
   }
   return model;
 }
 
-void SetVisible(const FormRef& form, std::initializer_list<std::string_view> names, bool visible) {
-  for (const std::string_view name : names) form[name].SetVisible(visible);
+template <typename... Handles>
+void SetVisible(bool visible, const Handles&... handles) {
+  (handles.SetVisible(visible), ...);
 }
 
-void ShowCountries(const FormRef& form, bool visible) {
-  for (int country = 1; country <= kCountryCount; ++country) {
-    form[Numbered("Option", country)].SetVisible(visible);
-  }
+void ShowCountries(const Purchase& form, bool visible) {
+  for (const OptionButton& country : form.countries) country.SetVisible(visible);
 }
 
-void ShowShortage(const FormRef& form) {
-  form["Command1"].SetEnabled(false);
-  form["Command4"].SetVisible(true);
-  form["Text1"].SetEnabled(false);
+// The price step's controls, and the quantity step's.
+void ShowPrice(const Purchase& form, bool visible) {
+  SetVisible(visible, form.unit_price, form.dollar_sign);
+}
+void ShowQuantityStep(const Purchase& form, bool visible) {
+  SetVisible(visible, form.total, form.total_caption, form.quantity_caption, form.quantity,
+             form.buy);
+}
+
+void ShowShortage(const Purchase& form) {
+  form.buy.SetEnabled(false);
+  form.shortage.SetVisible(true);
+  form.quantity.SetEnabled(false);
 }
 
 // A quantity is a number of at least 0 that rounds into 32 bits.
@@ -46,89 +52,92 @@ std::optional<std::int32_t> Quantity(std::string_view text) {
 
 }  // namespace
 
-void List1Click(Runtime& rt) {
-  const FormRef form = rt.Window("Form2");
-  const int item = form["List1"].ListIndex();
+void List1Click(Program& rt) {
+  const Purchase& form = rt.Window<Purchase>();
+  const int item = form.models.ListIndex();
   if (item >= 0 && item < kModelCount) {
-    form["Image1"].SetPicture(form[Numbered("Picture", item + 1)].Picture());
+    form.shown_model.SetPicture(form.model_pictures[item].Picture());
   }
-  form["Command2"].SetVisible(true);
+  form.to_countries.SetVisible(true);
   // A new model means a new price: the country step has to be taken again for it.
-  SetVisible(form,
-             {"Label1", "Label2", "Command3", "Label5", "Text1", "Label4", "Label3", "Command4",
-              "Command1"},
-             false);
+  SetVisible(false, form.unit_price, form.dollar_sign, form.to_quantity, form.quantity_caption,
+             form.quantity, form.total_caption, form.total, form.shortage, form.buy);
   ShowCountries(form, false);
-  form["Command1"].SetEnabled(true);
-  form["Text1"].SetEnabled(true);
+  form.buy.SetEnabled(true);
+  form.quantity.SetEnabled(true);
 }
 
-void Command2Click(Runtime& rt) {
-  const FormRef form = rt.Window("Form2");
-  SetVisible(form, {"Label1", "Label2"}, true);
+void Command2Click(Program& rt) {
+  const Purchase& form = rt.Window<Purchase>();
+  ShowPrice(form, true);
   ShowCountries(form, true);
-  SetVisible(form, {"List1", "Command2"}, false);
-  form["Label1"].SetCaption(NumberToText(std::int32_t{0}));
+  SetVisible(false, form.models, form.to_countries);
+  form.unit_price.SetCaption(NumberToText(std::int32_t{0}));
 }
 
-void OptionClick(Runtime& rt, int country) {
-  const FormRef form = rt.Window("Form2");
+void OptionClick(Program& rt, int country) {
+  const Purchase& form = rt.Window<Purchase>();
   const auto model = DisplayedModel(form);
-  form["Label1"].SetCaption(model ? NumberToText(Price(*model, country)) : NumberToText(Empty{}));
+  form.unit_price.SetCaption(model ? NumberToText(Price(*model, country)) : NumberToText(Empty{}));
 }
 
-void Label1Click(Runtime& rt) {
-  const FormRef form = rt.Window("Form2");
-  const auto price = ReadDouble(form["Label1"].Caption());
-  if (price.Ok() && *price.value > 0) form["Command3"].SetVisible(true);
+void Label1Click(Program& rt) {
+  const Purchase& form = rt.Window<Purchase>();
+  const auto price = ReadDouble(form.unit_price.Caption());
+  if (price.Ok() && *price.value > 0) form.to_quantity.SetVisible(true);
 }
 
-void Command3Click(Runtime& rt) {
-  const FormRef form = rt.Window("Form2");
-  SetVisible(form, {"Label1", "Label2"}, false);
+void Command3Click(Program& rt) {
+  const Purchase& form = rt.Window<Purchase>();
+  ShowPrice(form, false);
   ShowCountries(form, false);
-  form["Command3"].SetVisible(false);
-  SetVisible(form, {"Label3", "Label4", "Label5", "Text1", "Command1"}, true);
-  form["Text1"].SetText(NumberToText(std::int32_t{1}));
-  form["Label3"].SetCaption(form["Label1"].Caption());
+  form.to_quantity.SetVisible(false);
+  ShowQuantityStep(form, true);
+  // Writing the text it already holds raises no Change, yet the shortage has to follow the
+  // new price all the same.
+  const bool already_one = form.quantity.Text() == NumberToText(std::int32_t{1});
+  form.quantity.SetText(NumberToText(std::int32_t{1}));
+  if (already_one) Text1Change(rt);
+  form.total.SetCaption(form.unit_price.Caption());
 }
 
-void Text1Change(Runtime& rt) {
-  const FormRef form = rt.Window("Form2");
-  const auto quantity = Quantity(form["Text1"].Text());
+void Text1Change(Program& rt) {
+  const Purchase& form = rt.Window<Purchase>();
+  const auto quantity = Quantity(form.quantity.Text());
   if (!quantity) {
-    form["Label3"].SetCaption("");
-    form["Command1"].SetEnabled(false);
+    form.total.SetCaption("");
+    form.buy.SetEnabled(false);
     return;
   }
-  const std::int64_t price = TextToLong(form["Label1"].Caption());
-  const double cash = TextToDouble(form["Label6"].Caption());
+  const std::int64_t price = TextToLong(form.unit_price.Caption());
+  const double cash = TextToDouble(form.cash.Caption());
   const std::int64_t total = *quantity * price;
-  form["Label3"].SetCaption(NumberToText(total));
+  form.total.SetCaption(NumberToText(total));
   if (static_cast<double>(total) > cash) {
     ShowShortage(form);
-  } else if (!form["Command4"].Visible()) {
-    form["Command1"].SetEnabled(true);
+  } else if (!form.shortage.Visible()) {
+    form.buy.SetEnabled(true);
   }
 }
 
-void Command4Click(Runtime& rt) {
-  const FormRef form = rt.Window("Form2");
-  form["Text1"].SetText(NumberToText(std::int32_t{1}));
-  form["Label3"].SetCaption(form["Label1"].Caption());
+void Command4Click(Program& rt) {
+  const Purchase& form = rt.Window<Purchase>();
+  form.quantity.SetText(NumberToText(std::int32_t{1}));
+  form.total.SetCaption(form.unit_price.Caption());
   // One unit the cash cannot pay keeps the shortage; the way out is "Назад".
-  if (TextToDouble(form["Label1"].Caption()) > TextToDouble(form["Label6"].Caption())) return;
-  form["Command4"].SetVisible(false);
-  form["Command1"].SetEnabled(true);
-  form["Text1"].SetEnabled(true);
+  if (TextToDouble(form.unit_price.Caption()) > TextToDouble(form.cash.Caption())) return;
+  form.shortage.SetVisible(false);
+  form.buy.SetEnabled(true);
+  form.quantity.SetEnabled(true);
 }
 
-void Command1Click(Runtime& rt) {
-  const FormRef form = rt.Window("Form2");
+void Command1Click(Program& rt) {
+  const Purchase& form = rt.Window<Purchase>();
+  const form1::Main& main = rt.Window<form1::Main>();
   // Everything is read and checked before anything is written: a purchase is all or nothing.
-  const std::string cash = rt.Window("Form1")["Label1"].Caption();
-  const std::string total = form["Label3"].Caption();
-  const auto quantity = Quantity(form["Text1"].Text());
+  const std::string cash = main.cash.Caption();
+  const std::string total = form.total.Caption();
+  const auto quantity = Quantity(form.quantity.Text());
   const auto charge = ReadDouble(total);
   if (!quantity || !charge.Ok()) return;
   if (*charge.value > TextToDouble(cash)) {
@@ -139,22 +148,20 @@ void Command1Click(Runtime& rt) {
   const auto model = DisplayedModel(form);
   std::array<std::string, kModelCount> fleet;
   for (int n = 1; n <= kModelCount; ++n) {
-    fleet[n - 1] = rt.Window("Form1")[form1::FleetCounter(n)].Caption();
+    fleet[n - 1] = main.fleet[n - 1].Caption();
     if (model == n) fleet[n - 1] = NumberToText(TextAdd(fleet[n - 1], *quantity));
   }
 
-  rt.Window("Form1").Show();
-  rt.Window("Form1")["Label1"].SetCaption(NumberToText(remaining));
-  for (int n = 1; n <= kModelCount; ++n) {
-    rt.Window("Form1")[form1::FleetCounter(n)].SetCaption(fleet[n - 1]);
-  }
-  SetVisible(form, {"Label3", "Label4", "Label5", "Text1", "Command1"}, false);
-  rt.Window("Form2").Hide();
+  main.window.Show();
+  main.cash.SetCaption(NumberToText(remaining));
+  for (int n = 1; n <= kModelCount; ++n) main.fleet[n - 1].SetCaption(fleet[n - 1]);
+  ShowQuantityStep(form, false);
+  form.window.Hide();
 }
 
-void Command5Click(Runtime& rt) {
-  rt.Window("Form1").Show();
-  rt.Window("Form2").Hide();
+void Command5Click(Program& rt) {
+  rt.Window<form1::Main>().window.Show();
+  rt.Window<Purchase>().window.Hide();
 }
 
 }  // namespace avtosalon::form2

@@ -33,8 +33,7 @@ void AddModelStep(std::vector<ControlSpec>& controls) {
                       .back = kLightRed,
                       .font = TimesBold(),
                       .tab_index = 19,
-                      .visible = false,
-                      .graphical = true});
+                      .visible = false});
 }
 
 void AddCountryStep(std::vector<ControlSpec>& controls) {
@@ -46,7 +45,7 @@ void AddCountryStep(std::vector<ControlSpec>& controls) {
                       .font = SansSerif(13.5),
                       .tab_index = 11,
                       .visible = false,
-                      .accessible_name = "Цена в $"});
+                      .accessible_name = "Цена: {} $"});
   controls.push_back({.kind = ControlKind::kLabel,
                       .name = "Label2",
                       .rect = {1320, 2280, 255, 495},
@@ -74,8 +73,7 @@ void AddCountryStep(std::vector<ControlSpec>& controls) {
                       .back = kLightRed,
                       .font = TimesBold(),
                       .tab_index = 20,
-                      .visible = false,
-                      .graphical = true});
+                      .visible = false});
 }
 
 void AddQuantityStep(std::vector<ControlSpec>& controls) {
@@ -104,8 +102,7 @@ void AddQuantityStep(std::vector<ControlSpec>& controls) {
                       .back = kLightRed,
                       .font = Font("Small Fonts", 18, kBold),
                       .tab_index = 22,
-                      .visible = false,
-                      .graphical = true});
+                      .visible = false});
   controls.push_back({.kind = ControlKind::kLabel,
                       .name = "Label4",
                       .rect = {2280, 8400, 3015, 375},
@@ -123,7 +120,7 @@ void AddQuantityStep(std::vector<ControlSpec>& controls) {
                       .font = SansSerif(18),
                       .tab_index = 12,
                       .visible = false,
-                      .accessible_name = "Общая стоймость в $"});
+                      .accessible_name = "Общая стоймость: {} $"});
   controls.push_back({.kind = ControlKind::kCommandButton,
                       .name = "Command1",
                       .rect = {8160, 7800, 2415, 855},
@@ -131,8 +128,7 @@ void AddQuantityStep(std::vector<ControlSpec>& controls) {
                       .back = kLightYellow,
                       .font = Font("Arial", 26.25, kBold, true),
                       .tab_index = 18,
-                      .visible = false,
-                      .graphical = true});
+                      .visible = false});
 }
 
 void AddFixedControls(std::vector<ControlSpec>& controls) {
@@ -142,8 +138,7 @@ void AddFixedControls(std::vector<ControlSpec>& controls) {
                       .caption = "Назад",
                       .back = kLightRed,
                       .font = Font("Microsoft Sans Serif", 14.25, kBold),
-                      .tab_index = 24,
-                      .graphical = true});
+                      .tab_index = 24});
   controls.push_back({.kind = ControlKind::kLabel,
                       .name = "Label7",
                       .rect = {7200, 6600, 2055, 495},
@@ -160,11 +155,11 @@ void AddFixedControls(std::vector<ControlSpec>& controls) {
                       .font = Corsiva(20.25),
                       .tab_index = 21,
                       .auto_size = true,
-                      .accessible_name = "Ваша сумма"});
+                      .accessible_name = "Ваша сумма: {}"});
   controls.push_back({.kind = ControlKind::kImage,
                       .name = "Image1",
                       .rect = {2040, 840, 5415, 4575},
-                      .accessible_name = "Фотография модели"});
+                      .accessible_name = "Фотография модели: {}"});
   controls.push_back({.kind = ControlKind::kImage,
                       .name = "Image2",
                       .rect = {7800, 3840, 2940, 2790},
@@ -185,8 +180,32 @@ void AddFixedControls(std::vector<ControlSpec>& controls) {
 
 }  // namespace
 
+Purchase::Purchase(const Resolver& find)
+    : window(find.Window()),
+      models(find.Get<ListBox>("List1")),
+      shown_model(find.Get<Image>("Image1")),
+      to_countries(find.Get<Button>("Command2")),
+      unit_price(find.Get<Label>("Label1")),
+      dollar_sign(find.Get<Label>("Label2")),
+      to_quantity(find.Get<Button>("Command3")),
+      quantity_caption(find.Get<Label>("Label5")),
+      quantity(find.Get<TextBox>("Text1")),
+      total_caption(find.Get<Label>("Label4")),
+      total(find.Get<Label>("Label3")),
+      shortage(find.Get<Button>("Command4")),
+      buy(find.Get<Button>("Command1")),
+      back(find.Get<Button>("Command5")),
+      cash(find.Get<Label>("Label6")) {
+  for (int n = 1; n <= kModelCount; ++n) {
+    model_pictures[n - 1] = find.Get<PictureBox>("Picture" + std::to_string(n));
+  }
+  for (int c = 1; c <= kCountryCount; ++c) {
+    countries[c - 1] = find.Get<OptionButton>("Option" + std::to_string(c));
+  }
+}
+
 FormSpec Layout() {
-  FormSpec form{.name = "Form2",
+  FormSpec form{.name = std::string(Purchase::kName),
                 .caption = "Form2",
                 .client = {1845, 630, 10800, 8940},
                 .back = kBrown,

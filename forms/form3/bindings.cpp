@@ -5,15 +5,15 @@ namespace avtosalon::form3 {
 namespace {
 
 template <int kColumn>
-void ModelButton(Runtime& rt) {
+void ModelButton(Program& rt) {
   ModelButtonClick(rt, Column{kColumn});
 }
 template <int kColumn>
-void CountryList(Runtime& rt) {
+void CountryList(Program& rt) {
   CountryListClick(rt, Column{kColumn});
 }
 template <int kColumn>
-void SellButton(Runtime& rt) {
+void SellButton(Program& rt) {
   SellButtonClick(rt, Column{kColumn});
 }
 
@@ -36,7 +36,10 @@ std::vector<Binding> ColumnBindings(std::integer_sequence<int, kColumns...>) {
 FormDescription Description() {
   std::vector<Binding> bindings = ColumnBindings(std::make_integer_sequence<int, kModelCount>{});
   bindings.push_back({"Command13", Event::kClick, Command13Click});
-  return {.spec = Layout(), .bindings = std::move(bindings), .close_as = "Command13"};
+  return {.spec = Layout(),
+          .bindings = std::move(bindings),
+          .close_as = "Command13",
+          .handles = FindHandles<Sales>};
 }
 
 }  // namespace avtosalon::form3

@@ -1,9 +1,13 @@
 #pragma once
 
+#include <array>
 #include <string>
+#include <string_view>
 
-#include "shell/project.h"
-#include "shell/runtime.h"
+#include "game/catalogue.h"
+#include "shell/controls.h"
+#include "shell/description.h"
+#include "shell/program.h"
 
 // The sales window: six columns, one per model, each selling one unit per press.
 namespace avtosalon::form3 {
@@ -11,7 +15,7 @@ namespace avtosalon::form3 {
 FormSpec Layout();
 FormDescription Description();
 
-// The controls of sales column k (1 to 6); the numbers follow k.
+// The table names of sales column k (1 to 6); the numbers follow k.
 struct Column {
   int k;
   std::string ModelButton() const { return "Command" + std::to_string(k + 6); }
@@ -21,9 +25,28 @@ struct Column {
   std::string SellButton() const { return "Command" + std::to_string(k); }
 };
 
-void ModelButtonClick(Runtime& rt, Column column);
-void CountryListClick(Runtime& rt, Column column);
-void SellButtonClick(Runtime& rt, Column column);
-void Command13Click(Runtime& rt);  // "Назад"
+// One column: a model's button, its country list, the price, the stock, and "Продать".
+struct SalesColumn {
+  Button model;
+  ListBox countries;
+  Label price;
+  Label stock;
+  Button sell;
+};
+
+struct Sales {
+  static constexpr std::string_view kName = "Form3";
+  explicit Sales(const Resolver& find);
+
+  WindowHandle window;
+  std::array<SalesColumn, kModelCount> columns;
+  Button back;  // Command13 "Назад"
+  Label cash;   // Label13, the cash mirror
+};
+
+void ModelButtonClick(Program& rt, Column column);
+void CountryListClick(Program& rt, Column column);
+void SellButtonClick(Program& rt, Column column);
+void Command13Click(Program& rt);  // "Назад"
 
 }  // namespace avtosalon::form3

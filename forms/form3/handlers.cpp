@@ -7,65 +7,64 @@ namespace avtosalon::form3 {
 namespace {
 
 // Sells only while the stock reads above 0: a negative stock must not sell on forever.
-void OfferWhileInStock(const FormRef& form, Column column) {
-  if (TextToDouble(form[column.StockLabel()].Caption()) <= 0) {
-    form[column.SellButton()].SetEnabled(false);
-  }
+void OfferWhileInStock(const SalesColumn& column) {
+  if (TextToDouble(column.stock.Caption()) <= 0) column.sell.SetEnabled(false);
 }
 
 // One of the four double steps of a sale: read, add, write.
-void AddTo(ControlRef field, double amount) {
+void AddTo(const Label& field, double amount) {
   field.SetCaption(NumberToText(CheckedAdd(TextToDouble(field.Caption()), amount)));
 }
 
 }  // namespace
 
-void ModelButtonClick(Runtime& rt, Column column) {
-  const FormRef form = rt.Window("Form3");
-  form[column.CountryList()].SetEnabled(true);
-  for (int k = 1; k <= kModelCount; ++k) {
-    if (k != column.k) form[Column{k}.CountryList()].SetEnabled(false);
-  }
-  for (int k = 1; k <= kModelCount; ++k) {
-    if (k != column.k) form[Column{k}.PriceLabel()].SetEnabled(false);
-  }
-  for (int k = 1; k <= kModelCount; ++k) form[Column{k}.StockLabel()].SetEnabled(false);
-  for (int k = 1; k <= kModelCount; ++k) {
-    if (k != column.k) form[Column{k}.SellButton()].SetEnabled(false);
-  }
+void ModelButtonClick(Program& rt, Column chosen) {
+  const Sales& form = rt.Window<Sales>();
+  const auto others = [&](auto each) {
+    for (int k = 1; k <= kModelCount; ++k) {
+      if (k != chosen.k) each(form.columns[k - 1]);
+    }
+  };
+  form.columns[chosen.k - 1].countries.SetEnabled(true);
+  others([](const SalesColumn& column) { column.countries.SetEnabled(false); });
+  others([](const SalesColumn& column) { column.price.SetEnabled(false); });
+  for (const SalesColumn& column : form.columns) column.stock.SetEnabled(false);
+  others([](const SalesColumn& column) { column.sell.SetEnabled(false); });
 }
 
-void CountryListClick(Runtime& rt, Column column) {
-  const FormRef form = rt.Window("Form3");
-  form[column.PriceLabel()].SetEnabled(true);
-  form[column.StockLabel()].SetEnabled(true);
-  form[column.SellButton()].SetEnabled(true);
-  form[column.StockLabel()].SetCaption(rt.Window("Form1")[form1::FleetCounter(column.k)].Caption());
-  const int item = form[column.CountryList()].ListIndex();
+void CountryListClick(Program& rt, Column chosen) {
+  const SalesColumn& column = rt.Window<Sales>().columns[chosen.k - 1];
+  column.price.SetEnabled(true);
+  column.stock.SetEnabled(true);
+  column.sell.SetEnabled(true);
+  column.stock.SetCaption(rt.Window<form1::Main>().fleet[chosen.k - 1].Caption());
+  const int item = column.countries.ListIndex();
   if (item >= 0 && item < kCountryCount) {
-    form[column.PriceLabel()].SetCaption(NumberToText(Price(column.k, item + 1)));
+    column.price.SetCaption(NumberToText(Price(chosen.k, item + 1)));
   }
-  OfferWhileInStock(form, column);
+  OfferWhileInStock(column);
 }
 
-void SellButtonClick(Runtime& rt, Column column) {
-  const FormRef form = rt.Window("Form3");
-  const double price = LeadingValue(form[column.PriceLabel()].Caption());
-  AddTo(rt.Window("Form1")["Label1"], price);
-  AddTo(form["Label13"], price);
-  AddTo(form[column.StockLabel()], -1);
-  AddTo(rt.Window("Form1")[form1::FleetCounter(column.k)], -1);
-  OfferWhileInStock(form, column);
+void SellButtonClick(Program& rt, Column chosen) {
+  const Sales& form = rt.Window<Sales>();
+  const form1::Main& main = rt.Window<form1::Main>();
+  const SalesColumn& column = form.columns[chosen.k - 1];
+  const double price = LeadingValue(column.price.Caption());
+  AddTo(main.cash, price);
+  AddTo(form.cash, price);
+  AddTo(column.stock, -1);
+  AddTo(main.fleet[chosen.k - 1], -1);
+  OfferWhileInStock(column);
 }
 
-void Command13Click(Runtime& rt) {
-  rt.Window("Form1").Show();
-  rt.Window("Form3").Hide();
-  const FormRef form = rt.Window("Form3");
-  for (int k = 1; k <= kModelCount; ++k) form[Column{k}.CountryList()].SetEnabled(false);
-  for (int k = 1; k <= kModelCount; ++k) form[Column{k}.PriceLabel()].SetEnabled(false);
-  for (int k = 1; k <= kModelCount; ++k) form[Column{k}.StockLabel()].SetEnabled(false);
-  for (int k = 1; k <= kModelCount; ++k) form[Column{k}.SellButton()].SetEnabled(false);
+void Command13Click(Program& rt) {
+  rt.Window<form1::Main>().window.Show();
+  const Sales& form = rt.Window<Sales>();
+  form.window.Hide();
+  for (const SalesColumn& column : form.columns) column.countries.SetEnabled(false);
+  for (const SalesColumn& column : form.columns) column.price.SetEnabled(false);
+  for (const SalesColumn& column : form.columns) column.stock.SetEnabled(false);
+  for (const SalesColumn& column : form.columns) column.sell.SetEnabled(false);
 }
 
 }  // namespace avtosalon::form3

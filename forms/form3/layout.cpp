@@ -22,8 +22,7 @@ void AddColumn(std::vector<ControlSpec>& controls, Column column) {
                       .caption = std::string(Models()[column.k - 1].sales_button),
                       .back = kTeal,
                       .font = SansSerif(8.25, kRegular),
-                      .tab_index = 23 + column.k,
-                      .graphical = true});
+                      .tab_index = 23 + column.k});
   ControlSpec list{.kind = ControlKind::kListBox,
                    .name = column.CountryList(),
                    .rect = {left, 1080, kColumnWidth, 1230},
@@ -32,7 +31,7 @@ void AddColumn(std::vector<ControlSpec>& controls, Column column) {
                    .font = SansSerif(8.25, kRegular),
                    .tab_index = column.k - 1,
                    .enabled = false,
-                   .accessible_name = model + ": страна"};
+                   .accessible_name = model + ", страна"};
   for (const std::string_view country : Countries()) list.items.emplace_back(country);
   controls.push_back(std::move(list));
   controls.push_back({.kind = ControlKind::kLabel,
@@ -43,7 +42,7 @@ void AddColumn(std::vector<ControlSpec>& controls, Column column) {
                       .font = SansSerif(13.5),
                       .tab_index = 11 + column.k,
                       .enabled = false,
-                      .accessible_name = model + ": цена в $"});
+                      .accessible_name = model + ", цена: {} $"});
   controls.push_back({.kind = ControlKind::kLabel,
                       .name = column.StockLabel(),
                       .rect = at(3240),
@@ -51,7 +50,7 @@ void AddColumn(std::vector<ControlSpec>& controls, Column column) {
                       .fore = kWhite,
                       .tab_index = 17 + column.k,
                       .enabled = false,
-                      .accessible_name = model + ": в наличии"});
+                      .accessible_name = model + ", в наличии: {}"});
   controls.push_back({.kind = ControlKind::kCommandButton,
                       .name = column.SellButton(),
                       .rect = at(3960),
@@ -60,7 +59,7 @@ void AddColumn(std::vector<ControlSpec>& controls, Column column) {
                       .font = SansSerif(8.25, kRegular),
                       .tab_index = 5 + column.k,
                       .enabled = false,
-                      .graphical = true});
+                      .accessible_name = "Продать " + model});
 }
 
 void AddBottomRowAndPictures(std::vector<ControlSpec>& controls) {
@@ -80,14 +79,13 @@ void AddBottomRowAndPictures(std::vector<ControlSpec>& controls) {
                       .font = Font("MS Reference Sans Serif", 21.75, kBold),
                       .tab_index = 30,
                       .auto_size = true,
-                      .accessible_name = "Ваша Сумма"});
+                      .accessible_name = "Ваша Сумма: {}"});
   controls.push_back({.kind = ControlKind::kCommandButton,
                       .name = "Command13",
                       .rect = {9960, 5280, 1215, 495},
                       .caption = "Назад",
                       .back = Colour{0x00C0FFFF},
-                      .tab_index = 32,
-                      .graphical = true});
+                      .tab_index = 32});
   for (const auto& [name, rect, picture, description] : {
            std::tuple{"Image1", Rect{600, 360, 870, 555}, "sales_car", "Гоночная машина"},
            {"Image2", Rect{600, 1080, 990, 990}, "sales_globe", "Глобус"},
@@ -108,8 +106,20 @@ void AddBottomRowAndPictures(std::vector<ControlSpec>& controls) {
 
 }  // namespace
 
+Sales::Sales(const Resolver& find)
+    : window(find.Window()), back(find.Get<Button>("Command13")), cash(find.Get<Label>("Label13")) {
+  for (int k = 1; k <= kModelCount; ++k) {
+    const Column names{k};
+    columns[k - 1] = SalesColumn{.model = find.Get<Button>(names.ModelButton()),
+                                 .countries = find.Get<ListBox>(names.CountryList()),
+                                 .price = find.Get<Label>(names.PriceLabel()),
+                                 .stock = find.Get<Label>(names.StockLabel()),
+                                 .sell = find.Get<Button>(names.SellButton())};
+  }
+}
+
 FormSpec Layout() {
-  FormSpec form{.name = "Form3",
+  FormSpec form{.name = std::string(Sales::kName),
                 .caption = "Form3",
                 .client = {1755, 2475, 11385, 5895},
                 .back = Colour{0x00808080},

@@ -4,21 +4,53 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <limits>
 
+#include "shell/input.h"
 #include "shell/qt/pictures.h"
 #include "shell/qt/qt_host.h"
 
 namespace avtosalon::qt {
 namespace {
 
-bool IsPressKey(int key) {
-  return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
+std::optional<Key> KeyOf(const QKeyEvent& event) {
+  switch (event.key()) {
+    case Qt::Key_Space:
+      return Key::kSpace;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      return Key::kEnter;
+    case Qt::Key_Up:
+      return Key::kUp;
+    case Qt::Key_Down:
+      return Key::kDown;
+    case Qt::Key_Left:
+      return Key::kLeft;
+    case Qt::Key_Right:
+      return Key::kRight;
+    case Qt::Key_Home:
+      return Key::kHome;
+    case Qt::Key_End:
+      return Key::kEnd;
+    default:
+      return std::nullopt;
+  }
 }
 
 }  // namespace
 
-void Site::Clicked() const { host->PlayerClicked(form, control); }
-void Site::Focused() const { host->PlayerFocused(form, control); }
+void Site::Clicked() const { host->Input().Click(form, control); }
+
+void Site::FocusArrived(const QFocusEvent* event) const {
+  if (event->reason() == Qt::MouseFocusReason) host->Input().Focus(form, control);
+}
+
+bool Site::Pressed(const QKeyEvent* event) const {
+  const auto key = KeyOf(*event);
+  // A held Space or Enter presses once.
+  if (!key || (event->isAutoRepeat() && (key == Key::kSpace || key == Key::kEnter))) return false;
+  return host->Input().Press(form, control, *key);
+}
 
 FormWindow::FormWindow(Site site, QColor back, std::string picture)
     : site_(site), back_(back), picture_(std::move(picture)) {
@@ -38,7 +70,14 @@ void FormWindow::closeEvent(QCloseEvent* event) {
     return;
   }
   event->ignore();
-  site_.host->PlayerClosed(site_.form);
+  site_.host->Input().Close(site_.form);
+  // The request may have ended the program, which closes every window, this one too.
+  if (closing_allowed_) event->accept();
+}
+
+bool FormWindow::focusNextPrevChild(bool next) {
+  site_.host->Input().Press(site_.form, -1, next ? Key::kTab : Key::kBackTab);
+  return true;
 }
 
 LabelWidget::LabelWidget(Site site, QWidget* parent) : ControlWidget(site, parent) {
@@ -49,15 +88,6 @@ LabelWidget::LabelWidget(Site site, QWidget* parent) : ControlWidget(site, paren
 
 void LabelWidget::mousePressEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) site_.Clicked();
-}
-
-void LabelWidget::keyPressEvent(QKeyEvent* event) {
-  if (IsPressKey(event->key()) && !event->isAutoRepeat()) {
-    event->accept();
-    site_.Clicked();
-    return;
-  }
-  QLabel::keyPressEvent(event);
 }
 
 void LabelWidget::paintEvent(QPaintEvent* event) {
@@ -116,20 +146,14 @@ void ButtonWidget::paintEvent(QPaintEvent*) {
   }
 }
 
-void ButtonWidget::keyPressEvent(QKeyEvent* event) {
-  // Space presses a button in every style; Enter presses the focused one too.
-  if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !event->isAutoRepeat()) {
-    event->accept();
-    site_.Clicked();
-    return;
-  }
-  QPushButton::keyPressEvent(event);
-}
-
 TextBoxWidget::TextBoxWidget(Site site, QWidget* parent) : ControlWidget(site, parent) {
   setFrame(true);
+  // A text box takes text of any length; Qt would stop at 32767 characters.
+  setMaxLength(std::numeric_limits<int>::max());
   connect(this, &QLineEdit::textEdited, this, [this](const QString& text) {
-    site_.host->PlayerEdited(site_.form, site_.control, text, cursorPosition());
+    // The caret in bytes of the UTF-8 text.
+    const int caret = static_cast<int>(text.left(cursorPosition()).toUtf8().size());
+    site_.host->Input().Edit(site_.form, site_.control, text.toStdString(), caret);
   });
 }
 
@@ -143,58 +167,20 @@ void ListWidget::mousePressEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
   setFocus(Qt::MouseFocusReason);
   if (const QListWidgetItem* item = itemAt(event->position().toPoint())) {
-    site_.host->PlayerSelected(site_.form, site_.control, row(item));
+    site_.host->Input().Select(site_.form, site_.control, row(item));
   }
 }
 
 void ListWidget::mouseMoveEvent(QMouseEvent*) {}
 
 void ListWidget::keyPressEvent(QKeyEvent* event) {
-  // The selection is the game's; Qt's current row may point at an item nobody chose.
-  const QModelIndexList selected = selectionModel()->selectedRows();
-  const int current = selected.isEmpty() ? -1 : selected.front().row();
-  int wanted = -1;
-  switch (event->key()) {
-    case Qt::Key_Up:
-      wanted = current <= 0 ? 0 : current - 1;
-      break;
-    case Qt::Key_Down:
-      wanted = current < 0 ? 0 : std::min(current + 1, count() - 1);
-      break;
-    case Qt::Key_Home:
-      wanted = 0;
-      break;
-    case Qt::Key_End:
-      wanted = count() - 1;
-      break;
-    default:
-      event->ignore();  // Tab and the rest go on to the window
-      return;
-  }
-  event->accept();
-  if (wanted >= 0 && wanted != current)
-    site_.host->PlayerSelected(site_.form, site_.control, wanted);
+  // Keys the runtime gives no meaning must not move Qt's own selection.
+  if (!site_.Pressed(event)) event->ignore();
 }
 
 OptionWidget::OptionWidget(Site site, QWidget* parent) : ControlWidget(site, parent) {
   setAutoExclusive(false);
   connect(this, &QAbstractButton::clicked, this, [this] { site_.Clicked(); });
-}
-
-void OptionWidget::keyPressEvent(QKeyEvent* event) {
-  const int key = event->key();
-  if (key == Qt::Key_Up || key == Qt::Key_Left || key == Qt::Key_Down || key == Qt::Key_Right) {
-    event->accept();
-    site_.host->PlayerChoseNeighbour(site_.form, site_.control,
-                                     key == Qt::Key_Up || key == Qt::Key_Left);
-    return;
-  }
-  if (IsPressKey(key) && key != Qt::Key_Space) {
-    event->accept();
-    site_.Clicked();
-    return;
-  }
-  QRadioButton::keyPressEvent(event);
 }
 
 void FrameWidget::SetTitle(const QString& title) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -21,19 +22,31 @@ struct Site {
   int control = 0;
 
   void Clicked() const;
-  void Focused() const;
+  // Only the pointer chooses where the focus goes; the rest comes from the runtime.
+  void FocusArrived(const QFocusEvent* event) const;
+  // Whether the runtime took the key; if not, Qt may handle it.
+  bool Pressed(const QKeyEvent* event) const;
 };
 
-// A widget that stands for a control and tells the game when the focus arrives.
+// A widget that stands for a control: it reports the focus the pointer gives it and the
+// keys the runtime gives a meaning to.
 template <typename Base>
 class ControlWidget : public Base {
  public:
   ControlWidget(Site site, QWidget* parent) : Base(parent), site_(site) {}
+  const Site& Where() const { return site_; }
 
  protected:
   void focusInEvent(QFocusEvent* event) override {
     Base::focusInEvent(event);
-    site_.Focused();
+    site_.FocusArrived(event);
+  }
+  void keyPressEvent(QKeyEvent* event) override {
+    if (site_.Pressed(event)) {
+      event->accept();
+      return;
+    }
+    Base::keyPressEvent(event);
   }
 
   Site site_;
@@ -45,10 +58,13 @@ class FormWindow : public QWidget {
  public:
   FormWindow(Site site, QColor back, std::string picture);
   void AllowClose() { closing_allowed_ = true; }
+  const Site& Where() const { return site_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  // Tab and Shift+Tab, from whichever control has the focus.
+  bool focusNextPrevChild(bool next) override;
 
  private:
   Site site_;
@@ -63,7 +79,6 @@ class LabelWidget : public ControlWidget<QLabel> {
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
 };
 
@@ -75,7 +90,6 @@ class ButtonWidget : public ControlWidget<QPushButton> {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
 };
 
 class TextBoxWidget : public ControlWidget<QLineEdit> {
@@ -83,8 +97,8 @@ class TextBoxWidget : public ControlWidget<QLineEdit> {
   TextBoxWidget(Site site, QWidget* parent);
 };
 
-// A list whose selection only the game changes: the pointer and the arrow keys ask for
-// an item, and every such request is a Click, also for the item already selected.
+// A list whose selection only the game changes: the pointer asks for an item, and every
+// such request is a Click, also for the item already selected.
 class ListWidget : public ControlWidget<QListWidget> {
  public:
   ListWidget(Site site, QWidget* parent);
@@ -95,13 +109,12 @@ class ListWidget : public ControlWidget<QListWidget> {
   void keyPressEvent(QKeyEvent* event) override;
 };
 
-// An option whose chosen state only the game changes; arrow keys choose the neighbour.
+// An option whose chosen state only the game changes.
 class OptionWidget : public ControlWidget<QRadioButton> {
  public:
   OptionWidget(Site site, QWidget* parent);
 
  protected:
-  void keyPressEvent(QKeyEvent* event) override;
   void nextCheckState() override {}
   // The whole control answers the pointer, not just its circle and caption.
   bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
@@ -128,6 +141,7 @@ class PictureWidget : public ControlWidget<QWidget> {
   PictureWidget(Site site, QWidget* parent);
   // The name of a picture resource, decoded when first drawn; empty for none.
   void SetPicture(std::string picture);
+  const std::string& Picture() const { return picture_; }
   void SetBack(std::optional<QColor> back);
 
  protected:

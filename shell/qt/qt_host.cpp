@@ -3,11 +3,17 @@
 #include <QApplication>
 #include <QFontMetrics>
 #include <QMessageBox>
+#include <QStyleHints>
+#include <algorithm>
 
-#include "shell/fatal_report.h"
+#include "shell/qt/accessibility.h"
+#include "shell/qt/accessible_names.h"
 #include "shell/qt/control_widgets.h"
+#include "shell/qt/key_repeat_filter.h"
 #include "shell/qt/look.h"
 #include "shell/qt/pictures.h"
+#include "shell/qt/placement.h"
+#include "shell/qt/pointer_filter.h"
 
 namespace avtosalon::qt {
 namespace {
@@ -39,15 +45,20 @@ QMessageBox::Icon IconFor(int style) {
 }  // namespace
 
 QtHost::QtHost(Clock clock) : clock_(clock) {
+  InstallAccessibility();
   wall_.start();
   tick_.setSingleShot(true);
   tick_.setTimerType(Qt::PreciseTimer);
-  QObject::connect(&tick_, &QTimer::timeout, [this] { SyncClock(); });
+  QObject::connect(&tick_, &QTimer::timeout, [this] { input_->AdvanceClockTo(wall_.elapsed()); });
+  if (clock_ == Clock::kReal) pointer_clock_ = [this] { return wall_.elapsed(); };
+  pointer_filter_ = std::make_unique<PointerFilter>(
+      [this](const QWidget* target) { return PointerMayPress(target); });
+  QCoreApplication::instance()->installEventFilter(pointer_filter_.get());
+  key_repeat_filter_ = std::make_unique<KeyRepeatFilter>();
+  QCoreApplication::instance()->installEventFilter(key_repeat_filter_.get());
 }
 
 QtHost::~QtHost() = default;
-
-Form* QtHost::FormAt(int form) const { return runtime_ ? runtime_->FormAt(form) : nullptr; }
 
 QWidget* QtHost::Window(int form) const {
   return form < static_cast<int>(views_.size())
@@ -81,10 +92,10 @@ QWidget* QtHost::ActiveWindow() const {
 // --- Building the windows ------------------------------------------------------
 
 void QtHost::FormCreated(const Form& form) {
-  Applying applying(applying_);
   const auto index = static_cast<std::size_t>(form.Index());
   if (views_.size() <= index) views_.resize(index + 1);
   View& view = views_[index];
+  view.form = &form;
   const FormSpec& spec = form.Spec();
   view.window =
       std::make_unique<FormWindow>(Site{this, form.Index(), -1}, ToQColor(spec.back), spec.picture);
@@ -93,20 +104,11 @@ void QtHost::FormCreated(const Form& form) {
   const QRect client = ToPixels(spec.client);
   view.window->setGeometry(client);
   view.window->setFixedSize(client.size());
+  ForgetEarlyAccessible(view.window.get());
   view.window->setAccessibleName(QString::fromStdString(spec.caption));
 
   view.widgets.assign(form.Controls().size(), nullptr);
   for (int i = 0; i < static_cast<int>(form.Controls().size()); ++i) Build(form, i, view);
-
-  std::vector<int> order;
-  for (int i = 0; i < static_cast<int>(form.Controls().size()); ++i) {
-    if (form.TakesFocus(i) && form.At(i).spec->tab_index >= 0) order.push_back(i);
-  }
-  std::ranges::sort(order, {}, [&form](int i) { return form.At(i).spec->tab_index; });
-  for (std::size_t i = 1; i < order.size(); ++i) {
-    QWidget::setTabOrder(view.widgets[static_cast<std::size_t>(order[i - 1])],
-                         view.widgets[static_cast<std::size_t>(order[i])]);
-  }
 }
 
 void QtHost::Build(const Form& form, int index, View& view) {
@@ -174,8 +176,9 @@ void QtHost::Build(const Form& form, int index, View& view) {
       return;
   }
   view.widgets[static_cast<std::size_t>(index)] = widget;
+  ForgetEarlyAccessible(widget);
   widget->setObjectName(QString::fromStdString(control.Name()));
-  if (control.Kind() != ControlKind::kLine) widget->setFont(ToQFont(Runtime::FontOf(form, index)));
+  if (control.Kind() != ControlKind::kLine) widget->setFont(ToQFont(form.FontOf(index)));
   widget->setFocusPolicy(form.TakesFocus(index) ? Qt::StrongFocus : Qt::NoFocus);
   if (control.Kind() == ControlKind::kImage || control.Kind() == ControlKind::kLine)
     widget->lower();
@@ -189,7 +192,6 @@ void QtHost::Build(const Form& form, int index, View& view) {
 // --- The game's writes -----------------------------------------------------------
 
 void QtHost::ControlChanged(const Form& form, int control, Property property) {
-  Applying applying(applying_);
   Apply(form, control, property);
 }
 
@@ -215,9 +217,7 @@ void QtHost::Apply(const Form& form, int index, Property property) {
       if (auto* label = dynamic_cast<QLabel*>(widget)) label->setText(caption);
       if (auto* button = dynamic_cast<QAbstractButton*>(widget)) button->setText(caption);
       if (auto* frame = dynamic_cast<FrameWidget*>(widget)) frame->SetTitle(caption);
-      widget->setAccessibleName(control.spec->accessible_name.empty()
-                                    ? caption
-                                    : QString::fromStdString(control.spec->accessible_name));
+      widget->setAccessibleName(QString::fromStdString(AccessibleName(form, index)));
       ApplyGeometry(form, index);
       break;
     case Property::kText:
@@ -241,17 +241,13 @@ void QtHost::Apply(const Form& form, int index, Property property) {
       if (auto* picture = dynamic_cast<PictureWidget*>(widget)) {
         picture->SetPicture(control.picture ? control.picture->resource : std::string());
       }
+      widget->setAccessibleName(QString::fromStdString(AccessibleName(form, index)));
       ApplyGeometry(form, index);
       break;
     case Property::kValue:
       if (auto* option = dynamic_cast<QRadioButton*>(widget)) option->setChecked(control.value);
       break;
-    case Property::kInterval:
-      break;
-    case Property::kLeft:
-    case Property::kTop:
     case Property::kWidth:
-    case Property::kHeight:
       ApplyGeometry(form, index);
       break;
   }
@@ -260,23 +256,18 @@ void QtHost::Apply(const Form& form, int index, Property property) {
 void QtHost::FormVisibilityChanged(const Form& form) {
   QWidget* window = Window(form.Index());
   if (!window) return;
-  Applying applying(applying_);
   if (form.Visible()) {
+    KeepOnScreen(*window);
     window->show();
-    // The offscreen platform used by tests has no stacking order to change.
-    if (QGuiApplication::platformName() != QStringLiteral("offscreen")) window->raise();
+    KeepOnScreen(*window);  // again, now that the frame around it is known
     window->activateWindow();
+    if (pointer_clock_) pointer_guard_.Appeared(form.Index(), pointer_clock_());
   } else {
     window->hide();
   }
 }
 
 void QtHost::FocusChanged(const Form& form) {
-  Applying applying(applying_);
-  ApplyFocus(form);
-}
-
-void QtHost::ApplyFocus(const Form& form) {
   if (!form.Visible() || form.Focus() < 0) return;
   if (QWidget* widget = Widget(form.Index(), form.Focus()); widget && !widget->hasFocus()) {
     widget->setFocus(Qt::OtherFocusReason);
@@ -288,17 +279,39 @@ void QtHost::ApplyFocus(const Form& form) {
 void QtHost::ShowMessage(const MessageBox& box) {
   QMessageBox message(IconFor(box.style), QString::fromStdString(box.title),
                       QString::fromStdString(box.prompt), QMessageBox::Ok, ActiveWindow());
-  message.setObjectName(QStringLiteral("msgbox"));
   message.exec();
+  WindowsUncovered();
+  ReturnKeyboard();
 }
 
-void QtHost::ReportFatal(FailureKind kind) {
-  const MessageBox report = FatalReport(kind);
-  if (observer_) observer_(HostEvent{HostEvent::Kind::kFatal, report, kind});
-  QMessageBox message(QMessageBox::Critical, QString::fromStdString(report.title),
-                      QString::fromStdString(report.prompt), QMessageBox::Ok, ActiveWindow());
-  message.setObjectName(QStringLiteral("fatal"));
-  message.exec();
+// With no window manager, nothing hands the keyboard back to the window under a box that
+// has closed: the keys would go nowhere until a click.
+void QtHost::ReturnKeyboard() {
+  for (const View& view : views_) {
+    if (!view.form || !view.form->Visible() || !view.window || !view.window->isVisible()) continue;
+    view.window->activateWindow();
+    FocusChanged(*view.form);
+  }
+}
+
+// The timing of presses against windows that have just appeared; see PointerGuard.
+bool QtHost::PointerMayPress(const QWidget* target) const {
+  if (!pointer_clock_) return true;
+  for (std::size_t form = 0; form < views_.size(); ++form) {
+    if (views_[form].window.get() != target->window()) continue;
+    return pointer_guard_.Accepts(static_cast<int>(form), pointer_clock_(),
+                                  QGuiApplication::styleHints()->mouseDoubleClickInterval());
+  }
+  return true;
+}
+
+void QtHost::WindowsUncovered() {
+  if (!pointer_clock_) return;
+  for (std::size_t form = 0; form < views_.size(); ++form) {
+    if (views_[form].window && views_[form].window->isVisible()) {
+      pointer_guard_.Appeared(static_cast<int>(form), pointer_clock_());
+    }
+  }
 }
 
 void QtHost::ProgramEnded() {
@@ -308,26 +321,22 @@ void QtHost::ProgramEnded() {
     view.window->AllowClose();
     view.window->close();
   }
-  if (observer_) observer_(HostEvent{HostEvent::Kind::kEnded, {}, {}});
   if (quit_on_end_) QCoreApplication::quit();
 }
 
-void QtHost::TimersChanged() {
-  if (clock_ != Clock::kReal || !runtime_) return;
-  const auto next = runtime_->MillisecondsToNextTick();
-  if (!next || runtime_->Ended()) {
+std::optional<std::int64_t> QtHost::Now() const {
+  if (clock_ != Clock::kReal) return std::nullopt;
+  return wall_.elapsed();
+}
+
+void QtHost::TimersChanged(std::optional<std::int64_t> next_due) {
+  if (clock_ != Clock::kReal) return;
+  if (!next_due) {
     tick_.stop();
     return;
   }
-  tick_.start(static_cast<int>(std::min<std::int64_t>(*next, 1 << 30)));
-}
-
-void QtHost::SyncClock() {
-  if (clock_ != Clock::kReal || !runtime_) return;
-  const std::int64_t now = wall_.elapsed();
-  const std::int64_t elapsed = now - synced_ms_;
-  synced_ms_ = now;
-  runtime_->AdvanceClock(elapsed);
+  const std::int64_t wait = std::clamp<std::int64_t>(*next_due - wall_.elapsed(), 0, 1 << 30);
+  tick_.start(static_cast<int>(wait));
 }
 
 Size QtHost::MeasureText(const FontSpec& font, std::string_view text) const {

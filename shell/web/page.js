@@ -25,6 +25,9 @@ function utf8Length(text) {
   return new TextEncoder().encode(text).length;
 }
 
+const KEYS = {' ': 0, Enter: 1, ArrowUp: 2, ArrowDown: 3, ArrowLeft: 4, ArrowRight: 5,
+              Home: 6, End: 7, Tab: 8, BackTab: 9};
+
 class Page {
   constructor(root, pictures) {
     this.root = root;
@@ -368,64 +371,25 @@ class Page {
     });
   }
 
+  // The keys whose meaning the game decides, as its Key values.
   windowKey(form, event) {
     const view = this.windows[form];
     const index = view.controls.findIndex((entry) => entry.element === event.target);
     const entry = view.controls[index];
     if (event.key === 'Tab') {
       event.preventDefault();
-      this.call('avtosalon_tab', ['number', 'number'], [form, event.shiftKey ? 1 : 0]);
+      this.call('avtosalon_press', ['number', 'number', 'number'],
+                [form, -1, event.shiftKey ? KEYS.BackTab : KEYS.Tab]);
       return;
     }
-    if (!entry) return;
-    const press = event.key === 'Enter' || event.key === ' ';
-    switch (entry.spec.kind) {
-      case 'button':
-      case 'label':
-        if (press) {
-          event.preventDefault();
-          if (!event.repeat) this.call('avtosalon_click', ['number', 'number'], [form, index]);
-        }
-        break;
-      case 'option':
-        if (press) {
-          event.preventDefault();
-          this.call('avtosalon_click', ['number', 'number'], [form, index]);
-        } else if (['ArrowUp', 'ArrowLeft', 'ArrowDown', 'ArrowRight'].includes(event.key)) {
-          event.preventDefault();
-          this.chooseNeighbour(form, index, event.key === 'ArrowUp' || event.key === 'ArrowLeft');
-        }
-        break;
-      case 'list': {
-        const current = entry.state.listIndex;
-        const count = entry.spec.items.length;
-        const wanted = {ArrowUp: current <= 0 ? 0 : current - 1,
-                        ArrowDown: current < 0 ? 0 : Math.min(current + 1, count - 1),
-                        Home: 0, End: count - 1}[event.key];
-        if (wanted === undefined) return;
-        event.preventDefault();
-        if (wanted >= 0 && wanted !== current) {
-          this.call('avtosalon_select', ['number', 'number', 'number'], [form, index, wanted]);
-        }
-        break;
-      }
+    const key = KEYS[event.key];
+    if (!entry || key === undefined || !['button', 'label', 'option', 'list'].includes(entry.spec.kind)) {
+      return;
     }
-  }
-
-  // The arrow keys move the choice among the options of one container, in tab order.
-  chooseNeighbour(form, option, backwards) {
-    const controls = this.windows[form].controls;
-    const container = controls[option].spec.container;
-    const group = controls
-        .map((entry, index) => ({entry, index}))
-        .filter(({entry}) => entry.spec.kind === 'option' && entry.spec.container === container &&
-                             entry.spec.tab >= 0 && entry.state.visible && entry.state.enabled)
-        .sort((a, b) => a.entry.spec.tab - b.entry.spec.tab)
-        .map(({index}) => index);
-    const at = group.indexOf(option);
-    if (at < 0) return;
-    const next = group[(at + (backwards ? group.length - 1 : 1)) % group.length];
-    this.call('avtosalon_click', ['number', 'number'], [form, next]);
+    event.preventDefault();
+    // A held Space or Enter presses once.
+    if (event.repeat && (key === KEYS[' '] || key === KEYS.Enter)) return;
+    this.call('avtosalon_press', ['number', 'number', 'number'], [form, index, key]);
   }
 }
 

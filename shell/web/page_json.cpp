@@ -99,9 +99,8 @@ std::string ControlJson(const Form& form, int index) {
       .Add("container", control.container)
       .Add("tab", spec.tab_index)
       .Add("focusable", form.TakesFocus(index))
-      .Add("graphical", spec.graphical)
       .Add("accessible", spec.accessible_name)
-      .Raw("font", FontJson(Runtime::FontOf(form, index)));
+      .Raw("font", FontJson(form.FontOf(index)));
   if (spec.back) json.Add("back", Css(*spec.back));
   if (spec.fore) json.Add("fore", Css(*spec.fore));
   if (spec.kind == ControlKind::kLine) {

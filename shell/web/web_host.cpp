@@ -2,9 +2,10 @@
 
 #include <emscripten.h>
 
+#include <algorithm>
 #include <string>
 
-#include "shell/fatal_report.h"
+#include "game/failure.h"
 #include "shell/web/page_json.h"
 
 namespace avtosalon::web {
@@ -33,6 +34,8 @@ EM_ASYNC_JS(void, PageMessageBox,
 
 }  // namespace
 
+WebHost::WebHost() : start_ms_(PageNow()) {}
+
 void WebHost::FormCreated(const Form& form) { PageCreateWindow(WindowJson(form).c_str()); }
 
 void WebHost::FormVisibilityChanged(const Form& form) {
@@ -47,39 +50,31 @@ void WebHost::FocusChanged(const Form& form) {
   if (form.Visible()) PageFocus(form.Index(), form.Focus());
 }
 
+// Once the program has failed, the only box left to show is its report.
 void WebHost::ShowMessage(const MessageBox& box) {
-  PageMessageBox(box.style, box.title.c_str(), box.prompt.c_str(), "");
-}
-
-void WebHost::ReportFatal(FailureKind kind) {
-  const MessageBox report = FatalReport(kind);
-  const std::string failure(FailureKindName(kind));
-  PageMessageBox(report.style, report.title.c_str(), report.prompt.c_str(), failure.c_str());
+  const auto fatal = state_ ? state_->Fatal() : std::nullopt;
+  const std::string failure(fatal ? FailureKindName(*fatal) : "");
+  PageMessageBox(box.style, box.title.c_str(), box.prompt.c_str(), failure.c_str());
 }
 
 void WebHost::ProgramEnded() { PageEnded(); }
 
-void WebHost::TimersChanged() {
-  if (!runtime_ || runtime_->Ended()) return;
+std::optional<std::int64_t> WebHost::Now() const {
+  return static_cast<std::int64_t>(PageNow() - start_ms_);
+}
+
+void WebHost::TimersChanged(std::optional<std::int64_t> next_due) {
+  if (!state_ || state_->Ended()) return;
   // The runtime tells of a timer's Enabled only through here; the page keeps it for
   // anyone who inspects the window.
-  for (int f = 0; f < runtime_->FormCount(); ++f) {
-    const Form* form = runtime_->FormAt(f);
+  for (int f = 0; f < state_->FormCount(); ++f) {
+    const Form* form = state_->FormAt(f);
     for (int c = 0; form && c < static_cast<int>(form->Controls().size()); ++c) {
       if (form->At(c).Kind() == ControlKind::kTimer) ControlChanged(*form, c, Property::kEnabled);
     }
   }
-  const auto next = runtime_->MillisecondsToNextTick();
-  PageScheduleTick(next ? static_cast<int>(*next) : -1);
-}
-
-void WebHost::SyncClock() {
-  if (!runtime_ || runtime_->Ended()) return;
-  const double now = PageNow();
-  if (synced_ms_ < 0) synced_ms_ = now;
-  const auto elapsed = static_cast<std::int64_t>(now - synced_ms_);
-  synced_ms_ += static_cast<double>(elapsed);
-  if (elapsed > 0) runtime_->AdvanceClock(elapsed);
+  PageScheduleTick(
+      next_due ? static_cast<int>(std::clamp<std::int64_t>(*next_due - *Now(), 0, 1 << 30)) : -1);
 }
 
 Size WebHost::MeasureText(const FontSpec& font, std::string_view text) const {

@@ -1,36 +1,37 @@
 #pragma once
 
-#include <string>
+#include <cstdint>
+#include <optional>
 #include <string_view>
 
+#include "shell/game_state.h"
 #include "shell/host.h"
-#include "shell/runtime.h"
 
 namespace avtosalon::web {
 
 // The runtime's host in a web page: the page's script (page.js) draws every window
 // as DOM elements, and passes the player's input back through the functions in
-// web_main.cpp. Message boxes hold the handler while the page waits for OK.
+// web_main.cpp. Message boxes hold the handler while the page waits for OK. The clock is
+// the page's: milliseconds since the host was made.
 class WebHost final : public Host {
  public:
-  void Attach(Runtime& runtime) { runtime_ = &runtime; }
+  WebHost();
+  // The windows whose timers the page shows, and whose fatal report it names.
+  void Attach(const GameState& state) { state_ = &state; }
 
   void FormCreated(const Form& form) override;
   void FormVisibilityChanged(const Form& form) override;
   void ControlChanged(const Form& form, int control, Property property) override;
   void FocusChanged(const Form& form) override;
   void ShowMessage(const MessageBox& box) override;
-  void ReportFatal(FailureKind kind) override;
   void ProgramEnded() override;
-  void TimersChanged() override;
+  std::optional<std::int64_t> Now() const override;
+  void TimersChanged(std::optional<std::int64_t> next_due) override;
   Size MeasureText(const FontSpec& font, std::string_view text) const override;
 
-  // Moves the runtime's clock up to the real time that has passed.
-  void SyncClock();
-
  private:
-  Runtime* runtime_ = nullptr;
-  double synced_ms_ = -1;
+  const GameState* state_ = nullptr;
+  double start_ms_;
 };
 
 }  // namespace avtosalon::web

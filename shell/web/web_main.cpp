@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "forms/project.h"
+#include "shell/input.h"
 #include "shell/runtime.h"
 #include "shell/web/web_host.h"
 
@@ -19,15 +20,8 @@ Game& TheGame() {
   return game;
 }
 
-// The window that takes input: it exists and the program runs.
-avtosalon::Form* Target(int form) {
-  Game& game = TheGame();
-  if (!game.runtime || game.runtime->Ended() || form < 0 || form >= game.runtime->FormCount()) {
-    return nullptr;
-  }
-  game.host.SyncClock();
-  return game.runtime->FormAt(form);
-}
+// Where the input goes; none before the start.
+avtosalon::PlayerInput* Input() { return TheGame().runtime.get(); }
 
 }  // namespace
 
@@ -37,42 +31,35 @@ EMSCRIPTEN_KEEPALIVE void avtosalon_start() {
   Game& game = TheGame();
   game.runtime = std::make_unique<avtosalon::Runtime>(avtosalon::GameProject(), game.host);
   game.host.Attach(*game.runtime);
-  game.host.SyncClock();
   game.runtime->Start();
 }
 
 EMSCRIPTEN_KEEPALIVE void avtosalon_tick() {
-  if (TheGame().runtime && !TheGame().runtime->Ended()) TheGame().host.SyncClock();
+  if (Input()) Input()->AdvanceClockTo(*TheGame().host.Now());
 }
 
 EMSCRIPTEN_KEEPALIVE int avtosalon_click(int form, int control) {
-  avtosalon::Form* target = Target(form);
-  return target && TheGame().runtime->Click(*target, control);
+  return Input() && Input()->Click(form, control);
 }
 
 EMSCRIPTEN_KEEPALIVE int avtosalon_select(int form, int list, int item) {
-  avtosalon::Form* target = Target(form);
-  return target && TheGame().runtime->Select(*target, list, item);
+  return Input() && Input()->Select(form, list, item);
 }
 
 EMSCRIPTEN_KEEPALIVE int avtosalon_edit(int form, int box, const char* text, int caret) {
-  avtosalon::Form* target = Target(form);
-  return target && TheGame().runtime->Edit(*target, box, text, caret);
+  return Input() && Input()->Edit(form, box, text, caret);
 }
 
 EMSCRIPTEN_KEEPALIVE int avtosalon_focus(int form, int control) {
-  avtosalon::Form* target = Target(form);
-  return target && TheGame().runtime->MoveFocus(*target, control);
+  return Input() && Input()->Focus(form, control);
 }
 
-EMSCRIPTEN_KEEPALIVE int avtosalon_tab(int form, int backwards) {
-  avtosalon::Form* target = Target(form);
-  return target && TheGame().runtime->Tab(*target, backwards != 0);
+// key: a Key's value, in the order page.js lists them.
+EMSCRIPTEN_KEEPALIVE int avtosalon_press(int form, int control, int key) {
+  if (key < 0 || key > static_cast<int>(avtosalon::Key::kBackTab)) return 0;
+  return Input() && Input()->Press(form, control, static_cast<avtosalon::Key>(key));
 }
 
-EMSCRIPTEN_KEEPALIVE int avtosalon_close(int form) {
-  avtosalon::Form* target = Target(form);
-  return target && TheGame().runtime->Close(*target);
-}
+EMSCRIPTEN_KEEPALIVE int avtosalon_close(int form) { return Input() && Input()->Close(form); }
 
 }  // extern "C"

@@ -1,6 +1,6 @@
 # Installs the build into a scratch prefix and checks that a desktop would find the game there:
 # the launcher, its icon in every hicolor size, the program it starts and its manual page.
-#   cmake -DSOURCE_DIR=... -DBUILD_DIR=... -DSTAGE=... -DID=... [-DAPPSTREAMCLI=...]
+#   cmake -DSOURCE_DIR=... -DBUILD_DIR=... -DSTAGE=... -DID=... -DBINDIR=... [-DAPPSTREAMCLI=...]
 #         -P installed_tree.cmake
 include("${CMAKE_CURRENT_LIST_DIR}/png_size.cmake")
 
@@ -22,7 +22,7 @@ string(REGEX REPLACE "^Exec=([^ ]*).*" "\\1" program "${exec}")
 string(REPLACE "Icon=" "" icon "${icon}")
 
 foreach(path
-    bin/${program}
+    ${BINDIR}/${program}
     share/man/man6/${program}.6
     share/metainfo/${ID}.metainfo.xml
     share/icons/hicolor/scalable/apps/${icon}.svg)

@@ -1,16 +1,20 @@
 #!/usr/bin/env bash
 # Plays the real game binary on a private X server the way a player would: Enter on
 # each opening box, then a pointer click on «Выход» (or the main window's close box, when
-# ENDING=close), and expects a clean exit.
+# ENDING=close), and expects a clean exit. Each window is found by its old-style title
+# (WM_NAME, as xdotool and older window managers read it) and must carry the same title in
+# _NET_WM_NAME. The game runs in an environment of its own, under GAME_LOCALE (LC_ALL; unset
+# by default, as on a machine with no locale configured), whatever the caller has.
 #
-#   [ENDING=exit|close] tests/e2e/real_program_test.sh [GAME [SCREENSHOT]]
+#   [ENDING=exit|close] [GAME_LOCALE=LOCALE] tests/e2e/real_program_test.sh [GAME [SCREENSHOT]]
 #
 # GAME defaults to build/avtosalon; SCREENSHOT (the whole screen with the main window up)
-# to /tmp/avtosalon-e2e-root.png. Exits 77 when Xvfb or xdotool is missing.
+# to /tmp/avtosalon-e2e-root.png. Exits 77 when Xvfb, xdotool or python3-xlib is missing.
 set -uo pipefail
 
 game=${1:-$(dirname "$0")/../../build/avtosalon}
 screenshot=${2:-/tmp/avtosalon-e2e-root.png}
+here=$(cd "$(dirname "$0")" && pwd)
 
 for tool in Xvfb xdotool; do
   if ! command -v "$tool" >/dev/null; then
@@ -19,10 +23,13 @@ for tool in Xvfb xdotool; do
   fi
 done
 [ -x "$game" ] || { echo "FAIL: no game at $game"; exit 1; }
-if [ "${ENDING:-exit}" = close ] && ! /usr/bin/python3 -c "import Xlib" 2>/dev/null; then
+if ! /usr/bin/python3 -c "import Xlib" 2>/dev/null; then
   echo "SKIP: python3-xlib is not installed"
   exit 77
 fi
+# The test's own tools read titles in UTF-8, whatever the caller's locale.
+export LC_ALL=C.UTF-8
+unset LANG LANGUAGE
 
 work=$(mktemp -d)
 xvfb_pid=
@@ -66,31 +73,25 @@ poll() {
 alive() { kill -0 "$1" 2>/dev/null; }
 ended() { ! alive "$1"; }
 
-# The server is up and is ours: another server on the same display would own the lock file.
-server_ready() {
-  alive "$xvfb_pid" || return 0
-  [ "$(tr -d " " 2>/dev/null <"/tmp/.X$display-lock")" = "$xvfb_pid" ] &&
-    DISPLAY=:$display xdotool getdisplaygeometry >/dev/null 2>&1
-}
-
-display=
-for candidate in $(seq 91 130); do
-  [ -e "/tmp/.X$candidate-lock" ] || [ -e "/tmp/.X11-unix/X$candidate" ] && continue
-  Xvfb ":$candidate" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-  xvfb_pid=$!
-  display=$candidate
-  poll 3 server_ready || fail "Xvfb :$candidate did not start"
-  alive "$xvfb_pid" && break
-  wait "$xvfb_pid" 2>/dev/null
-  xvfb_pid=
-  display=
-done
-[ -n "$display" ] || fail "no free display between :91 and :130"
+# Xvfb picks a free display itself and writes its number once it listens.
+mkfifo "$work/display"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+display=$(timeout 3 head -n 1 "$work/display")
+[ -n "$display" ] || fail "Xvfb did not start"
 export DISPLAY=:$display
 echo "Xvfb on :$display"
 
 started=$(date +%s%N)
-XDG_RUNTIME_DIR=$work QT_QPA_PLATFORM=xcb "$game" >"$work/game.log" 2>&1 &
+mkdir -m 700 "$work/runtime"
+game_environment=(PATH=/usr/bin:/bin HOME="$work" DISPLAY="$DISPLAY" XDG_RUNTIME_DIR="$work/runtime"
+  QT_QPA_PLATFORM=xcb)
+[ -n "${GAME_LOCALE:-}" ] && game_environment+=(LC_ALL="$GAME_LOCALE")
+# A sanitizer build reads its settings (the leak suppressions) from these.
+for name in ASAN_OPTIONS LSAN_OPTIONS UBSAN_OPTIONS; do
+  [ -n "${!name:-}" ] && game_environment+=("$name=${!name}")
+done
+env -i "${game_environment[@]}" "$game" >"$work/game.log" 2>&1 &
 game_pid=$!
 
 # Waits for a visible window whose title matches, and prints its id.
@@ -102,6 +103,13 @@ window() {
   echo "$id"
 }
 
+# Both title properties carry the same text.
+same_titles() {
+  local id=$1 title=$2 modern
+  modern=$(/usr/bin/python3 "$here/window_title.py" "$id") || fail "could not read _NET_WM_NAME"
+  [[ $modern =~ $title ]] || fail "WM_NAME matches \"$title\" but _NET_WM_NAME is \"$modern\""
+}
+
 focused() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]; }
 gone() { ! xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
 
@@ -110,6 +118,7 @@ gone() { ! xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
 answer_box() {
   local title=$1 seconds=$2 box
   box=$(window "$title" "$seconds") || exit 1
+  same_titles "$box" "$title"
   poll 2 focused "$box" || fail "\"$title\" did not take the keyboard focus"
   xdotool key Return
   poll 2 gone "$title" || fail "Enter did not close \"$title\""
@@ -118,6 +127,7 @@ answer_box() {
 answer_box "Запомните!" 6
 answer_box "Предупреждение." 3
 main=$(window "^Form1" 3) || exit 1
+same_titles "$main" "^Form1"
 
 if command -v import >/dev/null; then
   if import -window root "$screenshot"; then
@@ -130,10 +140,12 @@ fi
 alive "$game_pid" || fail "the game ended before the player could end it"
 if [ "${ENDING:-exit}" = close ]; then
   # With no window manager, the close box is the request a window manager would send.
-  /usr/bin/python3 "$(dirname "$0")/close_window.py" "$main" || fail "could not ask the window to close"
+  /usr/bin/python3 "$here/close_window.py" "$main" || fail "could not ask the window to close"
 else
   # «Выход» covers x 552..617, y 416..449 of the 624 x 450 client area; with no window
-  # manager there is no frame, so window coordinates are client coordinates.
+  # manager there is no frame, so window coordinates are client coordinates. A window ignores
+  # the pointer for a double-click interval after it appears.
+  sleep 0.6
   xdotool mousemove --window "$main" 584 432 click 1
 fi
 

@@ -7,12 +7,12 @@ namespace {
 class Bank : public Game {};
 
 TEST_F(Bank, DepositsStillWorkOnceTheCashPasses32Bits) {
-  Write("Form1", "Label1", "5000000000");
-  Edit("Form1", "Text1", "2147483647");
-  EXPECT_EQ(Caption("Form1", "Label15"), "21474836");
-  EXPECT_TRUE(Get("Form1", "Command4").enabled);
-  Click("Form1", "Command4");
-  EXPECT_EQ(Caption("Form1", "Label1"), "2852516353");
+  Write(main().cash, "5000000000");
+  Edit(main().bank.deposit, "2147483647");
+  EXPECT_EQ(Caption(main().bank.interest), "21474836");
+  EXPECT_TRUE(Get(main().bank.ok).enabled);
+  Click(main().bank.ok);
+  EXPECT_EQ(Caption(main().cash), "2852516353");
   ExpectRunning();
 }
 
@@ -31,36 +31,36 @@ TEST_F(Bank, InterestIsAHundredthRoundedHalfToEven) {
       {"  1000  ", "10"},
   };
   for (const auto& [deposit, interest] : kCases) {
-    Edit("Form1", "Text1", deposit);
-    EXPECT_EQ(Caption("Form1", "Label15"), interest) << deposit;
+    Edit(main().bank.deposit, deposit);
+    EXPECT_EQ(Caption(main().bank.interest), interest) << deposit;
   }
 }
 
 TEST_F(Bank, NoNegativeDepositPaysOut) {
   for (const char* deposit : {"-1", "-0.4", "-0.5", "-1e-300", "-150"}) {
-    Edit("Form1", "Text1", deposit);
-    EXPECT_EQ(Caption("Form1", "Label15"), "") << deposit;
-    EXPECT_FALSE(Get("Form1", "Command4").enabled) << deposit;
-    Click("Form1", "Command4");
+    Edit(main().bank.deposit, deposit);
+    EXPECT_EQ(Caption(main().bank.interest), "") << deposit;
+    EXPECT_FALSE(Get(main().bank.ok).enabled) << deposit;
+    Click(main().bank.ok);
   }
-  Edit("Form1", "Text1", "-0");
-  EXPECT_TRUE(Get("Form1", "Command4").enabled) << "minus zero is zero";
-  Click("Form1", "Command4");
-  EXPECT_EQ(Caption("Form1", "Label1"), "1000000");
+  Edit(main().bank.deposit, "-0");
+  EXPECT_TRUE(Get(main().bank.ok).enabled) << "minus zero is zero";
+  Click(main().bank.ok);
+  EXPECT_EQ(Caption(main().cash), "1000000");
   // A fraction is deducted as typed.
-  Edit("Form1", "Text1", "0.4");
-  Click("Form1", "Command4");
-  EXPECT_EQ(Caption("Form1", "Label1"), "999999.6");
+  Edit(main().bank.deposit, "0.4");
+  Click(main().bank.ok);
+  EXPECT_EQ(Caption(main().cash), "999999.6");
 }
 
 TEST_F(Bank, ATickWithoutANumberWritesNothing) {
-  Edit("Form1", "Text1", "700");
-  Click("Form1", "Command4");
-  runtime_.AdvanceClock(3000);
-  EXPECT_EQ(Caption("Form1", "Label18"), "7");
-  Write("Form1", "Label15", "");
-  runtime_.AdvanceClock(3000);
-  EXPECT_EQ(Caption("Form1", "Label18"), "7");
+  Edit(main().bank.deposit, "700");
+  Click(main().bank.ok);
+  runtime_.AdvanceClockTo(runtime_.Clock() + 3000);
+  EXPECT_EQ(Caption(main().bank.tick), "7");
+  Write(main().bank.interest, "");
+  runtime_.AdvanceClockTo(runtime_.Clock() + 3000);
+  EXPECT_EQ(Caption(main().bank.tick), "7");
   ExpectRunning();
 }
 
@@ -71,11 +71,11 @@ TEST_F(Bank, TheGoalIsAtLeastTenMillion) {
     HeadlessHost host;
     Runtime runtime(GameProject(), host);
     runtime.Start();
-    Form& main = *runtime.Find("Form1");
-    runtime.SetCaption(main, main.Find("Label1").value(), cash);
-    runtime.Click(main, main.Find("Command7").value());
-    ASSERT_EQ(host.Events().size(), wins ? 4u : 3u) << cash;
-    EXPECT_EQ(host.Events()[2].message.prompt,
+    const form1::Main& main = *runtime.Handles<form1::Main>();
+    main.cash.SetCaption(cash);
+    runtime.Click(main.win.FormIndex(), main.win.Index());
+    ASSERT_EQ(runtime.Events().size(), wins ? 4u : 3u) << cash;
+    EXPECT_EQ(runtime.Events()[2].message.prompt,
               wins ? "Вы выйграли и купили автосалон!!!" : "За эти гроши???")
         << cash;
     EXPECT_EQ(runtime.Ended(), wins) << cash;

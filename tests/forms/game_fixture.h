@@ -4,6 +4,9 @@
 
 #include <string>
 
+#include "forms/form1/form1.h"
+#include "forms/form2/form2.h"
+#include "forms/form3/form3.h"
 #include "forms/project.h"
 #include "shell/headless_host.h"
 #include "shell/runtime.h"
@@ -15,41 +18,37 @@ class Game : public ::testing::Test {
  protected:
   Game() : runtime_(GameProject(), host_) { runtime_.Start(); }
 
-  Form& Window(std::string_view form) { return *runtime_.Find(form); }
-  int Index(std::string_view form, std::string_view control) {
-    return Window(form).Find(control).value();
-  }
-  const Control& Get(std::string_view form, std::string_view control) {
-    return Window(form).At(Index(form, control));
-  }
-  std::string Caption(std::string_view form, std::string_view control) {
-    return Get(form, control).caption;
-  }
+  // The windows' named controls; a window is there once the game has created it.
+  const form1::Main& main() { return *runtime_.Handles<form1::Main>(); }
+  const form2::Purchase& purchase() { return Existing(runtime_.Handles<form2::Purchase>()); }
+  const form3::Sales& sales() { return Existing(runtime_.Handles<form3::Sales>()); }
+  const form3::SalesColumn& Column(int k) { return sales().columns[k - 1]; }
+
+  const Control& Get(const ControlHandle& control) { return control.State(); }
+  std::string Caption(const ControlHandle& control) { return control.State().caption; }
 
   // What a player does; each returns whether the control could take it.
-  bool Click(std::string_view form, std::string_view control) {
-    return runtime_.Click(Window(form), Index(form, control));
+  bool Click(const ControlHandle& control) {
+    return runtime_.Click(control.FormIndex(), control.Index());
   }
-  bool Select(std::string_view form, std::string_view list, int item) {
-    return runtime_.Select(Window(form), Index(form, list), item);
+  bool Select(const ControlHandle& list, int item) {
+    return runtime_.Select(list.FormIndex(), list.Index(), item);
   }
-  bool Edit(std::string_view form, std::string_view box, std::string_view text) {
-    return runtime_.Edit(Window(form), Index(form, box), text, static_cast<int>(text.size()));
+  bool Edit(const ControlHandle& box, std::string_view text) {
+    return runtime_.Edit(box.FormIndex(), box.Index(), text, static_cast<int>(text.size()));
   }
 
   // Puts the game in a state that play would take long to reach.
-  void Write(std::string_view form, std::string_view control, std::string_view caption) {
-    runtime_.SetCaption(Window(form), Index(form, control), caption);
-  }
+  void Write(const Label& label, std::string_view caption) { label.SetCaption(caption); }
 
   // The purchase window in its quantity step for a model and country.
   void ToQuantityStep(int model, int country) {
-    Click("Form1", "Command1");
-    Select("Form2", "List1", model - 1);
-    Click("Form2", "Command2");
-    Click("Form2", "Option" + std::to_string(country));
-    Click("Form2", "Label1");
-    Click("Form2", "Command3");
+    Click(main().buy_window);
+    Select(purchase().models, model - 1);
+    Click(purchase().to_countries);
+    Click(purchase().countries[country - 1]);
+    Click(purchase().unit_price);
+    Click(purchase().to_quantity);
   }
 
   void ExpectRunning() {
@@ -59,6 +58,13 @@ class Game : public ::testing::Test {
 
   HeadlessHost host_;
   Runtime runtime_;
+
+ private:
+  template <typename W>
+  static const W& Existing(const W* window) {
+    if (!window) throw std::logic_error("the game has not created this window yet");
+    return *window;
+  }
 };
 
 }  // namespace avtosalon

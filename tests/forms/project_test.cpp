@@ -4,6 +4,9 @@
 
 #include <set>
 
+#include "shell/controls.h"
+#include "shell/form.h"
+
 namespace avtosalon {
 namespace {
 
@@ -36,6 +39,16 @@ TEST(Project, EveryBindingNamesAControlOfItsWindowAndNamesAreUnique) {
     if (!form.close_as.empty()) {
       EXPECT_TRUE(names.contains(form.close_as));
     }
+  }
+}
+
+TEST(Project, EveryHandleResolvesToAControlOfItsWindowsTableOfItsKind) {
+  std::int32_t next_handle = 1;
+  const auto& forms = GameProject().forms;
+  for (std::size_t i = 0; i < forms.size(); ++i) {
+    ASSERT_NE(forms[i].handles, nullptr) << forms[i].spec.name;
+    Form form(forms[i], static_cast<int>(i), next_handle);
+    EXPECT_NO_THROW(forms[i].handles(Resolver(NoGameWriter(), form))) << forms[i].spec.name;
   }
 }
 

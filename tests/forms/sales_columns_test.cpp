@@ -80,49 +80,49 @@ constexpr std::array kTransitions{
 class SalesColumns : public Game {
  protected:
   Flags Read(form3::Column column) {
-    return {Get("Form3", column.CountryList()).enabled, Get("Form3", column.PriceLabel()).enabled,
-            Get("Form3", column.StockLabel()).enabled, Get("Form3", column.SellButton()).enabled};
+    return {Get(Column(column.k).countries).enabled, Get(Column(column.k).price).enabled,
+            Get(Column(column.k).stock).enabled, Get(Column(column.k).sell).enabled};
   }
 
   // Walks column k into a state along the ways a player would.
   void Reach(form3::Column column, State state, bool in_stock) {
-    Write("Form1", "Label" + std::to_string(column.k + 8), in_stock ? "1" : "0");
+    Write(main().fleet[column.k - 1], in_stock ? "1" : "0");
     if (state == State::kClosed) return;
-    Click("Form3", column.ModelButton());
+    Click(Column(column.k).model);
     if (state == State::kOpen) return;
-    Select("Form3", column.CountryList(), 2);
-    if (state == State::kOpenFromOffer) Click("Form3", column.ModelButton());
+    Select(Column(column.k).countries, 2);
+    if (state == State::kOpenFromOffer) Click(Column(column.k).model);
   }
 
   void Do(form3::Column column, Action action) {
     const form3::Column other{column.k % 6 + 1};
     switch (action) {
       case Action::kOwnModelButton:
-        Click("Form3", column.ModelButton());
+        Click(Column(column.k).model);
         break;
       case Action::kOtherModelButton:
-        Click("Form3", other.ModelButton());
+        Click(Column(other.k).model);
         break;
       case Action::kSelectCountry:
-        Select("Form3", column.CountryList(), 0);
+        Select(Column(column.k).countries, 0);
         break;
       case Action::kSellLast:
-        Click("Form3", column.SellButton());
+        Click(Column(column.k).sell);
         break;
       case Action::kBack:
-        Click("Form3", "Command13");
-        Click("Form1", "Command3");
+        Click(sales().back);
+        Click(main().sell_window);
         break;
     }
   }
 };
 
 TEST_F(SalesColumns, EveryTransitionHoldsInEveryColumn) {
-  Click("Form1", "Command3");
+  Click(main().sell_window);
   for (int k = 1; k <= 6; ++k) {
     for (const Transition& t : kTransitions) {
-      Click("Form3", "Command13");  // every column closed again
-      Click("Form1", "Command3");
+      Click(sales().back);  // every column closed again
+      Click(main().sell_window);
       const form3::Column column{k};
       Reach(column, t.from, t.in_stock);
       ASSERT_EQ(Read(column), FlagsOf(t.from)) << "column " << k << " reaching " << Name(t.from);
@@ -135,46 +135,46 @@ TEST_F(SalesColumns, EveryTransitionHoldsInEveryColumn) {
 }
 
 TEST_F(SalesColumns, AtMostOneListIsEnabled) {
-  Click("Form1", "Command3");
+  Click(main().sell_window);
   for (int k = 1; k <= 6; ++k) {
-    Click("Form3", form3::Column{k}.ModelButton());
+    Click(Column(k).model);
     int enabled = 0;
-    for (int j = 1; j <= 6; ++j) enabled += Get("Form3", form3::Column{j}.CountryList()).enabled;
+    for (int j = 1; j <= 6; ++j) enabled += Get(Column(j).countries).enabled;
     EXPECT_EQ(enabled, 1) << "after model button " << k;
   }
 }
 
 TEST_F(SalesColumns, ANegativeStockDoesNotSell) {
   for (const char* stock : {"-1", "-0.5", "0", "-32768"}) {
-    Write("Form1", "Label9", stock);
-    Click("Form1", "Command3");
-    Click("Form3", "Command7");
-    Select("Form3", "List1", 4);
-    EXPECT_EQ(Caption("Form3", "Label7"), stock);
-    EXPECT_FALSE(Get("Form3", "Command1").enabled) << "stock " << stock;
-    Click("Form3", "Command13");
+    Write(main().fleet[0], stock);
+    Click(main().sell_window);
+    Click(sales().columns[0].model);
+    Select(sales().columns[0].countries, 4);
+    EXPECT_EQ(Caption(sales().columns[0].stock), stock);
+    EXPECT_FALSE(Get(sales().columns[0].sell).enabled) << "stock " << stock;
+    Click(sales().back);
   }
-  EXPECT_EQ(Caption("Form1", "Label1"), "1000000");
+  EXPECT_EQ(Caption(main().cash), "1000000");
 }
 
 TEST_F(SalesColumns, EachColumnSellsItsOwnModelAtItsOwnRowOfPrices) {
-  Click("Form1", "Command3");
+  Click(main().sell_window);
   double cash = 1000000;
   for (int k = 1; k <= 6; ++k) {
-    Write("Form1", "Label" + std::to_string(k + 8), "2");
+    Write(main().fleet[k - 1], "2");
     const form3::Column column{k};
     for (int country = 1; country <= 5; ++country) {
-      Click("Form3", column.ModelButton());
-      Select("Form3", column.CountryList(), country - 1);
-      ASSERT_EQ(Caption("Form3", column.PriceLabel()), std::to_string(Price(k, country)));
+      Click(Column(column.k).model);
+      Select(Column(column.k).countries, country - 1);
+      ASSERT_EQ(Caption(Column(column.k).price), std::to_string(Price(k, country)));
     }
-    Click("Form3", column.SellButton());
+    Click(Column(column.k).sell);
     cash += Price(k, 5);
-    EXPECT_EQ(Caption("Form1", "Label" + std::to_string(k + 8)), "1");
-    EXPECT_EQ(Caption("Form3", column.StockLabel()), "1");
+    EXPECT_EQ(Caption(main().fleet[k - 1]), "1");
+    EXPECT_EQ(Caption(Column(column.k).stock), "1");
   }
-  EXPECT_EQ(Caption("Form1", "Label1"), std::to_string(static_cast<long long>(cash)));
-  EXPECT_EQ(Caption("Form3", "Label13"), Caption("Form1", "Label1"));
+  EXPECT_EQ(Caption(main().cash), std::to_string(static_cast<long long>(cash)));
+  EXPECT_EQ(Caption(sales().cash), Caption(main().cash));
 }
 
 }  // namespace

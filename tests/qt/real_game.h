@@ -10,6 +10,7 @@
 
 #include "forms/project.h"
 #include "shell/qt/qt_host.h"
+#include "shell/runtime.h"
 
 namespace avtosalon::qt {
 
@@ -60,13 +61,11 @@ class RealGame : public ::testing::Test {
     return form.Name() + "." + form.At(control->second).Name();
   }
   void Click(std::string_view form, std::string_view control) {
-    Form& f = *runtime_.Find(form);
-    runtime_.Click(f, f.Find(control).value());
+    runtime_.Click(FormIndex(form), runtime_.Find(form)->Find(control).value());
     Settle();
   }
   void Select(std::string_view form, std::string_view list, int item) {
-    Form& f = *runtime_.Find(form);
-    runtime_.Select(f, f.Find(list).value(), item);
+    runtime_.Select(FormIndex(form), runtime_.Find(form)->Find(list).value(), item);
     Settle();
   }
 

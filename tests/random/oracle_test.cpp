@@ -13,55 +13,56 @@
 #include "tools/random/chooser.h"
 #include "tools/random/random_player.h"
 #include "tools/random/run.h"
-#include "tools/random/scenario_text.h"
 #include "tools/scenario/headless_driver.h"
 #include "tools/scenario/player.h"
+#include "tools/scenario/script_writer.h"
 
 namespace avtosalon::random_play {
 namespace {
 
 // Handlers with one fault each, put in place of the game's own.
-void OkKeepsTheCash(Runtime& rt) {
-  rt.Window("Form1")["Timer1"].SetEnabled(true);
-  rt.Window("Form1")["Command4"].SetVisible(false);
+const form1::Main& Main(Program& rt) { return rt.Window<form1::Main>(); }
+void OkKeepsTheCash(Program& rt) {
+  Main(rt).bank.timer.SetEnabled(true);
+  Main(rt).bank.ok.SetVisible(false);
 }
-void OkTakesAnyDeposit(Runtime& rt) {
-  const FormRef form = rt.Window("Form1");
-  if (!ReadDouble(form["Text1"].Text()).Ok()) return;
-  form["Label1"].SetCaption(
-      NumberToText(TextSubtract(form["Label1"].Caption(), form["Text1"].Text())));
-  form["Command4"].SetVisible(false);
+void OkTakesAnyDeposit(Program& rt) {
+  const form1::Main& form = Main(rt);
+  if (!ReadDouble(form.bank.deposit.Text()).Ok()) return;
+  form.cash.SetCaption(NumberToText(TextSubtract(form.cash.Caption(), form.bank.deposit.Text())));
+  form.bank.ok.SetVisible(false);
 }
-void DepositAlwaysOffered(Runtime& rt) {
-  rt.Window("Form1")["Command4"].SetVisible(true);
-  rt.Window("Form1")["Command4"].SetEnabled(true);
-  rt.Window("Form1")["Command6"].SetVisible(true);
+void DepositAlwaysOffered(Program& rt) {
+  Main(rt).bank.ok.SetVisible(true);
+  Main(rt).bank.ok.SetEnabled(true);
+  Main(rt).bank.cancel.SetVisible(true);
 }
-void BuyOneMore(Runtime& rt) {
+void BuyOneMore(Program& rt) {
   form2::Command1Click(rt);
-  if (rt.Window("Form2").Visible()) return;
-  const ControlRef counter = rt.Window("Form1")["Label9"];
+  if (rt.Window<form2::Purchase>().window.Visible()) return;
+  const Label& counter = Main(rt).fleet[0];
   counter.SetCaption(NumberToText(TextAdd(counter.Caption(), 1)));
 }
-void SellTwice(Runtime& rt) {
+void SellTwice(Program& rt) {
   form3::SellButtonClick(rt, form3::Column{1});
   form3::SellButtonClick(rt, form3::Column{1});
 }
-void SellKeepingTheStockLabel(Runtime& rt) {
-  const ControlRef stock = rt.Window("Form3")["Label7"];
+void SellKeepingTheStockLabel(Program& rt) {
+  const Label& stock = rt.Window<form3::Sales>().columns[0].stock;
   const std::string before = stock.Caption();
   form3::SellButtonClick(rt, form3::Column{1});
   stock.SetCaption(before);
 }
-void BuyWithoutTheMirror(Runtime& rt) {
-  rt.Window("Form2").Show();
-  rt.Window("Form2")["List1"].SetVisible(true);
-  rt.Window("Form1").Hide();
+void BuyWithoutTheMirror(Program& rt) {
+  const form2::Purchase& purchase = rt.Window<form2::Purchase>();
+  purchase.window.Show();
+  purchase.models.SetVisible(true);
+  Main(rt).window.Hide();
 }
-void BackLeavingTheSalesWindow(Runtime& rt) { rt.Window("Form1").Show(); }
-void CancelOverflows(Runtime&) { throw Failure(FailureKind::kOverflow); }
-void BackEnds(Runtime& rt) { rt.End(); }
-void WinAtOnce(Runtime& rt) { rt.End(); }
+void BackLeavingTheSalesWindow(Program& rt) { Main(rt).window.Show(); }
+void CancelOverflows(Program&) { throw Failure(FailureKind::kOverflow); }
+void BackEnds(Program& rt) { rt.End(); }
+void WinAtOnce(Program& rt) { rt.End(); }
 
 struct Replacement {
   const char* form;
@@ -180,7 +181,7 @@ TEST(Oracle, WrittenStepsReplayAlike) {
       session.Do(*step);
       steps.push_back(std::move(*step));
     }
-    const std::string text = ScenarioText(project, steps, {}, {});
+    const std::string text = scenario::ScenarioText(project, steps, {}, {});
     const scenario::ParseResult parsed = scenario::Parse("random.scn", text, project);
     ASSERT_TRUE(parsed.script) << parsed.error;
     ASSERT_EQ(parsed.script->steps.size(), steps.size());
@@ -227,8 +228,8 @@ TEST(Oracle, DepositsOfAnyFormKeepTheRecord) {
   };
   for (const auto& [deposits, exact] : cases) {
     Session session(project, places);
-    const auto box = TargetOf(project, places.form1, places.deposit);
-    const auto ok = TargetOf(project, places.form1, places.ok);
+    const auto box = scenario::TargetOf(project, places.form1, places.deposit);
+    const auto ok = scenario::TargetOf(project, places.form1, places.ok);
     long long taken = 0;
     for (const std::string& deposit : deposits) {
       session.Do(scenario::Paste{box, deposit});

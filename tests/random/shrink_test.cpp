@@ -10,12 +10,12 @@
 #include "tools/random/chooser.h"
 #include "tools/random/random_player.h"
 #include "tools/random/run.h"
-#include "tools/random/scenario_text.h"
+#include "tools/scenario/script_writer.h"
 
 namespace avtosalon::random_play {
 namespace {
 
-std::string Line(const scenario::Action& step) { return StepLine(GameProject(), step); }
+std::string Line(const scenario::Action& step) { return scenario::StepLine(GameProject(), step); }
 
 std::vector<std::string> Lines(const Steps& steps) {
   std::vector<std::string> lines;

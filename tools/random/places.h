@@ -4,13 +4,13 @@
 #include <optional>
 
 #include "game/catalogue.h"
+#include "shell/description.h"
 #include "shell/form.h"
-#include "shell/project.h"
 
 namespace avtosalon::random_play {
 
-// Where the game keeps what the player reads and presses, found once in the project's design:
-// window and control indices.
+// Where the game keeps what the player reads and presses: the windows' named handles, read
+// once off the project's tables as window and control indices, good for every game.
 struct Places {
   explicit Places(const Project& project);
 

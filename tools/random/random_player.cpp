@@ -7,7 +7,7 @@
 
 #include "game/catalogue.h"
 #include "game/numeric_text.h"
-#include "tools/random/scenario_text.h"
+#include "tools/scenario/script_writer.h"
 
 namespace avtosalon::random_play {
 namespace {
@@ -64,7 +64,7 @@ double RandomPlayer::Cash(const Runtime& game) const {
 }
 
 scenario::Action RandomPlayer::ClickOn(const Form& form, int control) const {
-  return scenario::Click{TargetOf(project_, form.Index(), control)};
+  return scenario::Click{scenario::TargetOf(project_, form.Index(), control)};
 }
 
 std::optional<scenario::Action> RandomPlayer::Next(const Runtime& game) {
@@ -94,7 +94,7 @@ std::optional<scenario::Action> RandomPlayer::Planned(const Runtime& game, const
     if (chooser_.Percent(30)) return scenario::Wait{chooser_.Between(2500, 7000)};
     if (form.Reachable(places_.deposit)) {
       const auto most = static_cast<std::int64_t>(std::max(0.0, std::floor(Cash(game) / 50)));
-      return scenario::Paste{TargetOf(project_, form.Index(), places_.deposit),
+      return scenario::Paste{scenario::TargetOf(project_, form.Index(), places_.deposit),
                              Whole(chooser_.Between(0, most)) + (chooser_.Percent(20) ? ".5" : "")};
     }
   }
@@ -123,7 +123,8 @@ std::optional<scenario::Action> RandomPlayer::PlannedPurchase(const Runtime& gam
     const auto most = static_cast<std::int64_t>(std::floor(cash / price));
     if (most < 1) return ClickOn(form, places_.buy_back);
     planned_quantity_ = Whole(chooser_.Percent(70) ? most : chooser_.Between(1, most));
-    return scenario::Paste{TargetOf(project_, form.Index(), places_.quantity), planned_quantity_};
+    return scenario::Paste{scenario::TargetOf(project_, form.Index(), places_.quantity),
+                           planned_quantity_};
   }
   if (form.Reachable(places_.to_quantity)) return ClickOn(form, places_.to_quantity);
   const auto model = ShownModel(form, places_);
@@ -138,7 +139,7 @@ std::optional<scenario::Action> RandomPlayer::PlannedPurchase(const Runtime& gam
   }
   if (form.Reachable(places_.to_countries)) return ClickOn(form, places_.to_countries);
   if (form.Reachable(places_.models)) {
-    return scenario::Select{TargetOf(project_, form.Index(), places_.models),
+    return scenario::Select{scenario::TargetOf(project_, form.Index(), places_.models),
                             static_cast<int>(chooser_.Below(kModelCount))};
   }
   if (form.Reachable(places_.buy_back)) return ClickOn(form, places_.buy_back);
@@ -154,14 +155,14 @@ std::optional<scenario::Action> RandomPlayer::PlannedSale(const Runtime& game, c
     const bool owned = Read(main.At(places_.fleet[i]).caption).value_or(0) > 0;
     if (form.Reachable(places_.sell[i])) {
       if (!best_price && form.Reachable(places_.country_list[i]) && chooser_.Percent(70)) {
-        return scenario::Select{TargetOf(project_, form.Index(), places_.country_list[i]),
+        return scenario::Select{scenario::TargetOf(project_, form.Index(), places_.country_list[i]),
                                 dearest - 1};
       }
       return ClickOn(form, places_.sell[i]);
     }
     if (!owned) continue;
     if (form.Reachable(places_.country_list[i])) {
-      return scenario::Select{TargetOf(project_, form.Index(), places_.country_list[i]),
+      return scenario::Select{scenario::TargetOf(project_, form.Index(), places_.country_list[i]),
                               dearest - 1};
     }
     if (form.Reachable(places_.model_button[i])) return ClickOn(form, places_.model_button[i]);
@@ -231,17 +232,17 @@ scenario::Action RandomPlayer::Wild(const Runtime& game, const Form& form) {
       return ClickOn(form, control);
     case Kind::kSelect: {
       const auto items = static_cast<std::uint32_t>(form.At(control).items.size());
-      return scenario::Select{TargetOf(project_, form.Index(), control),
+      return scenario::Select{scenario::TargetOf(project_, form.Index(), control),
                               static_cast<int>(chooser_.Below(items == 0 ? 1 : items))};
     }
     case Kind::kType:
-      return scenario::Type{TargetOf(project_, form.Index(), control), TextToType()};
+      return scenario::Type{scenario::TargetOf(project_, form.Index(), control), TextToType()};
     case Kind::kPaste:
-      return scenario::Paste{TargetOf(project_, form.Index(), control),
+      return scenario::Paste{scenario::TargetOf(project_, form.Index(), control),
                              TextToPaste(game, form, control)};
     case Kind::kPress: {
       const int count = chooser_.Percent(70) ? 1 : 2 + static_cast<int>(chooser_.Below(3));
-      return scenario::Press{TargetOf(project_, form.Index(), control),
+      return scenario::Press{scenario::TargetOf(project_, form.Index(), control),
                              kKeys[chooser_.Below(static_cast<std::uint32_t>(kKeys.size()))],
                              count};
     }

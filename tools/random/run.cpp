@@ -3,8 +3,8 @@
 #include <memory>
 
 #include "tools/random/random_player.h"
-#include "tools/random/scenario_text.h"
 #include "tools/random/shrink.h"
+#include "tools/scenario/script_writer.h"
 
 namespace avtosalon::random_play {
 
@@ -57,7 +57,7 @@ RunResult PlaySeeds(const Project& project, const RunOptions& options, const Ext
         FoundFailure found = Explain(project, places, steps, *session->Breached(), options, extra);
         found.seed = seed;
         found.game = game;
-        found.scenario = ScenarioText(
+        found.scenario = scenario::ScenarioText(
             project, found.steps,
             {"avtosalon-random --first-seed " + std::to_string(seed) + " --seeds 1 --steps " +
                  std::to_string(options.steps) + ": game " + std::to_string(game) + ", step " +

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <type_traits>
 
 #include "game/numeric_text.h"
+#include "tools/random/take.h"
 
 namespace avtosalon::random_play {
 namespace {
@@ -25,8 +25,8 @@ std::optional<double> Read(const std::string& text) {
 
 // Timer events a wait of so many milliseconds runs; this game has one timer.
 long long TicksIn(const Runtime& game, long long milliseconds) {
-  const auto next = game.MillisecondsToNextTick();
-  if (!next || *next > milliseconds) return 0;
+  const auto due = game.NextDue();
+  if (!due || *due - game.Clock() > milliseconds) return 0;
   int interval = 0;
   for (int i = 0; i < game.FormCount(); ++i) {
     const Form* form = game.FormAt(i);
@@ -38,7 +38,7 @@ long long TicksIn(const Runtime& game, long long milliseconds) {
     }
   }
   if (interval == 0) return 0;
-  return 1 + (milliseconds - *next) / interval;
+  return 1 + (milliseconds - (*due - game.Clock())) / interval;
 }
 
 }  // namespace
@@ -107,57 +107,17 @@ bool Session::Do(const scenario::Action& step) {
 }
 
 bool Session::Take(const scenario::Action& step) {
-  Runtime& game = driver_.Game();
-  return std::visit(
-      [&](const auto& action) -> bool {
-        using T = std::decay_t<decltype(action)>;
-        if constexpr (std::is_same_v<T, scenario::Click>) {
-          return Take(action);
-        } else if constexpr (std::is_same_v<T, scenario::Select>) {
-          Form* form = game.FormAt(action.target.form);
-          if (!form || !form->Reachable(action.target.control)) return false;
-          if (action.item >= static_cast<int>(form->At(action.target.control).items.size())) {
-            return false;
-          }
-          driver_.Select(*form, action.target.control, action.item);
-          return true;
-        } else if constexpr (std::is_same_v<T, scenario::Type> ||
-                             std::is_same_v<T, scenario::Paste>) {
-          Form* form = game.FormAt(action.target.form);
-          if (!form || !form->Reachable(action.target.control)) return false;
-          if constexpr (std::is_same_v<T, scenario::Type>) {
-            driver_.Type(*form, action.target.control, action.text);
-          } else {
-            driver_.Paste(*form, action.target.control, action.text);
-          }
-          return true;
-        } else if constexpr (std::is_same_v<T, scenario::Press>) {
-          Form* form = game.FormAt(action.target.form);
-          for (int i = 0; i < action.count; ++i) {
-            if (game.Ended() || !form || !form->Reachable(action.target.control)) return i > 0;
-            driver_.Press(*form, action.target.control, action.key);
-          }
-          return true;
-        } else if constexpr (std::is_same_v<T, scenario::Close>) {
-          Form* form = game.FormAt(action.form);
-          if (!form || !form->Visible()) return false;
-          driver_.Close(*form);
-          return true;
-        } else if constexpr (std::is_same_v<T, scenario::Wait>) {
-          tally_.ticks += TicksIn(game, action.milliseconds);
-          driver_.Wait(action.milliseconds);
-          return true;
-        } else {
-          return false;  // checks and pictures are not the player's steps
-        }
-      },
-      step);
+  if (const auto* click = std::get_if<scenario::Click>(&step)) return Take(*click);
+  if (const auto* wait = std::get_if<scenario::Wait>(&step)) {
+    tally_.ticks += TicksIn(driver_.Game(), wait->milliseconds);
+  }
+  return TakeStep(driver_, step);
 }
 
 // What the player reads before a press that moves money, and what it sees after.
 bool Session::Take(const scenario::Click& step) {
   Runtime& game = driver_.Game();
-  Form* form = game.FormAt(step.target.form);
+  const Form* form = game.FormAt(step.target.form);
   const int control = step.target.control;
   if (!form || !form->Reachable(control)) return false;
   const Form& main = *game.FormAt(places_.form1);

@@ -7,35 +7,43 @@ namespace avtosalon::scenario {
 HeadlessDriver::HeadlessDriver(const Project& project) : runtime_(project, host_) {}
 
 void HeadlessDriver::Start(std::function<void(const HostEvent&)> observer) {
-  host_.SetObserver(std::move(observer));
+  runtime_.SetObserver(std::move(observer));
   runtime_.Start();
 }
 
-void HeadlessDriver::Click(Form& form, int control) { runtime_.Click(form, control); }
+void HeadlessDriver::Click(const Form& form, int control) { runtime_.Click(form.Index(), control); }
 
-void HeadlessDriver::Select(Form& form, int list, int item) { runtime_.Select(form, list, item); }
+void HeadlessDriver::Select(const Form& form, int list, int item) {
+  runtime_.Select(form.Index(), list, item);
+}
 
-void HeadlessDriver::Type(Form& form, int box, std::string_view text) {
+void HeadlessDriver::Type(const Form& form, int box, std::string_view text) {
   for (const std::string& character : Characters(text)) {
     if (!form.Reachable(box)) return;  // a Change may have disabled the box on the way
     EditLine line{form.At(box).caption, form.At(box).caret};
     line.Insert(character);
-    runtime_.Edit(form, box, line.text, line.caret);
+    runtime_.Edit(form.Index(), box, line.text, line.caret);
   }
 }
 
-void HeadlessDriver::Press(Form& form, int box, Key key) {
+void HeadlessDriver::Press(const Form& form, int box, Key key) {
   EditLine line{form.At(box).caption, form.At(box).caret};
   line.Apply(key);
-  runtime_.Edit(form, box, line.text, line.caret);
+  runtime_.Edit(form.Index(), box, line.text, line.caret);
 }
 
-void HeadlessDriver::Paste(Form& form, int box, std::string_view text) {
-  runtime_.Edit(form, box, text, static_cast<int>(text.size()));
+void HeadlessDriver::Paste(const Form& form, int box, std::string_view text) {
+  runtime_.Edit(form.Index(), box, text, static_cast<int>(text.size()));
 }
 
-void HeadlessDriver::Close(Form& form) { runtime_.Close(form); }
+void HeadlessDriver::Close(const Form& form) { runtime_.Close(form.Index()); }
 
-void HeadlessDriver::Wait(long long milliseconds) { runtime_.AdvanceClock(milliseconds); }
+ShownState HeadlessDriver::State() {
+  return RuntimeState(runtime_, [](const Form& form) { return form.Focus(); });
+}
+
+void HeadlessDriver::Wait(long long milliseconds) {
+  runtime_.AdvanceClockTo(runtime_.Clock() + milliseconds);
+}
 
 }  // namespace avtosalon::scenario

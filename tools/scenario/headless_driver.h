@@ -15,15 +15,16 @@ class HeadlessDriver final : public Driver {
 
   void Start(std::function<void(const HostEvent&)> observer) override;
   Runtime& Game() override { return runtime_; }
-  void Click(Form& form, int control) override;
-  void Select(Form& form, int list, int item) override;
-  void Type(Form& form, int box, std::string_view text) override;
-  void Press(Form& form, int box, Key key) override;
-  void Paste(Form& form, int box, std::string_view text) override;
-  void Close(Form& form) override;
+  void Click(const Form& form, int control) override;
+  void Select(const Form& form, int list, int item) override;
+  void Type(const Form& form, int box, std::string_view text) override;
+  void Press(const Form& form, int box, Key key) override;
+  void Paste(const Form& form, int box, std::string_view text) override;
+  void Close(const Form& form) override;
   void Wait(long long milliseconds) override;
   std::optional<std::string> Snap(const std::string&) override { return std::nullopt; }
   int Focus(const Form& form) override { return form.Focus(); }
+  ShownState State() override;
 
  private:
   HeadlessHost host_;

@@ -46,7 +46,7 @@ class Session {
   void Ignored(const std::string& reason) {
     out_ << "ignored " << Where() << ": " << reason << '\n';
   }
-  Form* Refuse(const std::string& reason) {
+  const Form* Refuse(const std::string& reason) {
     Ignored(reason);
     return nullptr;
   }
@@ -59,12 +59,12 @@ class Session {
   }
 
   // The window a step acts on, when a player could reach it; otherwise says why not.
-  Form* Reach(int form_index, int control, const std::string& name) {
+  const Form* Reach(int form_index, int control, const std::string& name) {
     Runtime& game = Game();
     const std::string& form_name =
         game.GetProject().forms[static_cast<std::size_t>(form_index)].spec.name;
     if (game.Ended()) return Refuse("the program has ended");
-    Form* form = game.FormAt(form_index);
+    const Form* form = game.FormAt(form_index);
     if (!form) return Refuse(form_name + " is not created");
     if (!form->Visible()) return Refuse(form_name + " is hidden");
     for (int i = control; i >= 0; i = form->At(i).container) {
@@ -74,13 +74,15 @@ class Session {
     }
     return form;
   }
-  Form* Reach(const Target& target) { return Reach(target.form, target.control, target.name); }
+  const Form* Reach(const Target& target) {
+    return Reach(target.form, target.control, target.name);
+  }
 
   void Do(const Click& step) {
-    if (Form* form = Reach(step.target)) driver_.Click(*form, step.target.control);
+    if (const Form* form = Reach(step.target)) driver_.Click(*form, step.target.control);
   }
   void Do(const Select& step) {
-    Form* form = Reach(step.target);
+    const Form* form = Reach(step.target);
     if (!form) return;
     if (step.item >= static_cast<int>(form->At(step.target.control).items.size())) {
       return Ignored(step.target.name + " has no item " + std::to_string(step.item));
@@ -88,22 +90,22 @@ class Session {
     driver_.Select(*form, step.target.control, step.item);
   }
   void Do(const Type& step) {
-    if (Form* form = Reach(step.target)) driver_.Type(*form, step.target.control, step.text);
+    if (const Form* form = Reach(step.target)) driver_.Type(*form, step.target.control, step.text);
   }
   void Do(const Press& step) {
     for (int i = 0; i < step.count; ++i) {
-      Form* form = Reach(step.target);
+      const Form* form = Reach(step.target);
       if (!form) return;
       driver_.Press(*form, step.target.control, step.key);
     }
   }
   void Do(const Paste& step) {
-    if (Form* form = Reach(step.target)) driver_.Paste(*form, step.target.control, step.text);
+    if (const Form* form = Reach(step.target)) driver_.Paste(*form, step.target.control, step.text);
   }
   void Do(const Close& step) {
     const std::string& name =
         Game().GetProject().forms[static_cast<std::size_t>(step.form)].spec.name;
-    if (Form* form = Reach(step.form, -1, name)) driver_.Close(*form);
+    if (const Form* form = Reach(step.form, -1, name)) driver_.Close(*form);
   }
   void Do(const Wait& step) {
     if (Game().Ended()) return Ignored("the program has ended");
@@ -190,6 +192,7 @@ std::string PropertyValue(const Form& form, int control, std::string_view proper
   if (property == "Visible") return Bool(c.visible);
   if (property == "Enabled") return Bool(c.enabled);
   if (property == "ListIndex") return std::to_string(c.list_index);
+  if (property == "Value") return Bool(c.value);
   if (property == "Picture") return c.picture ? c.picture->origin : "";
   if (property == "Interval") return std::to_string(c.interval);
   if (property == "Left") return std::to_string(c.rect.left);

@@ -2,14 +2,17 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QRadioButton>
 #include <QTimer>
 
 #include "shell/qt/application.h"
+#include "shell/qt/control_widgets.h"
 #include "shell/qt/qt_host.h"
 
 namespace avtosalon::scenario {
@@ -35,6 +38,10 @@ void ClickAt(QWidget* widget, QPoint local) {
   if (!target) target = window;
   const QPoint at = target->mapFrom(window, in_window);
   const QPointF global = target->mapToGlobal(QPointF(at));
+  // Qt gives the focus on a click only for the platform's own events, not for sent ones.
+  if (target->isEnabled() && (target->focusPolicy() & Qt::ClickFocus) == Qt::ClickFocus) {
+    target->setFocus(Qt::MouseFocusReason);
+  }
   QMouseEvent press(QEvent::MouseButtonPress, QPointF(at), global, Qt::LeftButton, Qt::LeftButton,
                     Qt::NoModifier);
   QApplication::sendEvent(target, &press);
@@ -61,13 +68,55 @@ Qt::Key QtKey(Key key) {
   return Qt::Key_unknown;
 }
 
+std::string Bool(bool value) { return value ? "true" : "false"; }
+
+// What a widget shows of a property, where it shows one.
+std::optional<std::string> ReadWidget(const QWidget& widget, std::string_view property) {
+  if (property == "Visible") return Bool(!widget.isHidden());
+  if (property == "Enabled") return Bool(!widget.testAttribute(Qt::WA_ForceDisabled));
+  if (property == "Position") return std::to_string(widget.x()) + "," + std::to_string(widget.y());
+  if (property == "Size")
+    return std::to_string(widget.width()) + "x" + std::to_string(widget.height());
+  if (property == "Caption") {
+    if (const auto* label = qobject_cast<const QLabel*>(&widget))
+      return label->text().toStdString();
+    if (const auto* button = qobject_cast<const QAbstractButton*>(&widget)) {
+      return button->text().toStdString();
+    }
+    if (const auto* frame = dynamic_cast<const qt::FrameWidget*>(&widget)) {
+      return frame->Title().toStdString();
+    }
+  }
+  if (property == "Value") {
+    if (const auto* option = qobject_cast<const QRadioButton*>(&widget)) {
+      return Bool(option->isChecked());
+    }
+  }
+  if (property == "Text") {
+    if (const auto* box = qobject_cast<const QLineEdit*>(&widget)) return box->text().toStdString();
+  }
+  if (property == "ListIndex") {
+    if (const auto* list = qobject_cast<const QListWidget*>(&widget)) {
+      const QModelIndexList selected = list->selectionModel()->selectedRows();
+      return std::to_string(selected.isEmpty() ? -1 : selected.front().row());
+    }
+  }
+  if (property == "Picture") {
+    if (const auto* picture = dynamic_cast<const qt::PictureWidget*>(&widget)) {
+      return picture->Picture();
+    }
+  }
+  return std::nullopt;
+}
+
 class QtDriver final : public Driver {
  public:
   explicit QtDriver(const Project& project)
       : host_(qt::QtHost::Clock::kVirtual), runtime_(project, host_) {
     host_.Attach(runtime_);
-    // Message boxes are read and closed with Enter, as a player would.
-    watcher_.setInterval(5);
+    // Message boxes are closed with Enter, as a player would, as soon as they show; the
+    // runtime reports them.
+    watcher_.setInterval(0);
     QObject::connect(&watcher_, &QTimer::timeout, [this] { AnswerBox(); });
   }
 
@@ -77,8 +126,7 @@ class QtDriver final : public Driver {
   }
 
   void Start(std::function<void(const HostEvent&)> observer) override {
-    observer_ = std::move(observer);
-    host_.SetObserver([this](const HostEvent& event) { observer_(event); });
+    runtime_.SetObserver(std::move(observer));
     watcher_.start();
     runtime_.Start();
     Settle();
@@ -86,13 +134,13 @@ class QtDriver final : public Driver {
 
   Runtime& Game() override { return runtime_; }
 
-  void Click(Form& form, int control) override {
+  void Click(const Form& form, int control) override {
     QWidget* widget = host_.Widget(form.Index(), control);
     ClickAt(widget, widget->rect().center());
     Settle();
   }
 
-  void Select(Form& form, int list, int item) override {
+  void Select(const Form& form, int list, int item) override {
     auto* widget = static_cast<QListWidget*>(host_.Widget(form.Index(), list));
     widget->scrollToItem(widget->item(item));
     const QPoint in_viewport = widget->visualItemRect(widget->item(item)).center();
@@ -100,23 +148,33 @@ class QtDriver final : public Driver {
     Settle();
   }
 
-  void Type(Form& form, int box, std::string_view text) override {
-    QWidget* widget = host_.Widget(form.Index(), box);
-    for (const QChar character :
-         QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))) {
+  void Type(const Form& form, int box, std::string_view text) override {
+    if (text.empty()) return;
+    QWidget* widget = FocusOn(form, box);
+    for (const char32_t code :
+         QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).toUcs4()) {
       if (!form.Reachable(box)) break;
-      SendKey(widget, 0, Qt::NoModifier, QString(character));
+      const QString character = QString::fromUcs4(&code, 1);
+      if (character.size() == 1) {
+        SendKey(widget, 0, Qt::NoModifier, character);
+      } else {
+        // A character beyond the first 65536 (an emoji) comes whole from an input method, as
+        // from an emoji picker: Qt's line edit takes no key whose text is a surrogate pair.
+        QInputMethodEvent commit;
+        commit.setCommitString(character);
+        QApplication::sendEvent(widget, &commit);
+      }
       Settle();
     }
   }
 
-  void Press(Form& form, int box, Key key) override {
-    SendKey(host_.Widget(form.Index(), box), QtKey(key));
+  void Press(const Form& form, int box, Key key) override {
+    SendKey(FocusOn(form, box), QtKey(key));
     Settle();
   }
 
-  void Paste(Form& form, int box, std::string_view text) override {
-    QWidget* widget = host_.Widget(form.Index(), box);
+  void Paste(const Form& form, int box, std::string_view text) override {
+    QWidget* widget = FocusOn(form, box);
     QGuiApplication::clipboard()->setText(
         QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
     SendKey(widget, Qt::Key_A, Qt::ControlModifier);
@@ -124,13 +182,13 @@ class QtDriver final : public Driver {
     Settle();
   }
 
-  void Close(Form& form) override {
+  void Close(const Form& form) override {
     host_.Window(form.Index())->close();
     Settle();
   }
 
   void Wait(long long milliseconds) override {
-    runtime_.AdvanceClock(milliseconds);
+    runtime_.AdvanceClockTo(runtime_.Clock() + milliseconds);
     Settle();
   }
 
@@ -151,24 +209,42 @@ class QtDriver final : public Driver {
     return control && control->first == form.Index() ? control->second : -1;
   }
 
+  // The runtime's record, with every entry a widget shows taken from the widget instead.
+  ShownState State() override {
+    return RuntimeState(
+        runtime_, [this](const Form& form) { return Focus(form); },
+        [this](const Form& form, int control,
+               std::string_view property) -> std::optional<std::string> {
+          if (control < 0) {
+            const QWidget* window = host_.Window(form.Index());
+            if (!window) return std::nullopt;
+            return window->isVisible() ? "visible" : "hidden";
+          }
+          const QWidget* widget = host_.Widget(form.Index(), control);
+          return widget ? ReadWidget(*widget, property) : std::nullopt;
+        });
+  }
+
  private:
+  // A player puts the caret into a box before typing there, even where the keys change
+  // nothing.
+  QWidget* FocusOn(const Form& form, int box) {
+    QWidget* widget = host_.Widget(form.Index(), box);
+    if (!widget->hasFocus()) {
+      widget->setFocus(Qt::MouseFocusReason);
+      Settle();
+    }
+    return widget;
+  }
+
   void AnswerBox() {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (!box || !box->isVisible()) return;
-    if (box->objectName() == QStringLiteral("msgbox")) {
-      const int style = box->icon() == QMessageBox::Critical ? kErrorStyle : kInformationStyle;
-      observer_(
-          HostEvent{HostEvent::Kind::kMessage,
-                    MessageBox{style, box->windowTitle().toStdString(), box->text().toStdString()},
-                    {}});
-    }
-    SendKey(box, Qt::Key_Return);
+    if (box && box->isVisible()) SendKey(box, Qt::Key_Return);
   }
 
   qt::QtHost host_;
   Runtime runtime_;
   QTimer watcher_;
-  std::function<void(const HostEvent&)> observer_;
 };
 
 }  // namespace

@@ -9,6 +9,13 @@
 namespace avtosalon::scenario {
 namespace {
 
+constexpr std::array<std::pair<std::string_view, Key>, 6> kKeyNames{{{"BackSpace", Key::kBackSpace},
+                                                                     {"Delete", Key::kDelete},
+                                                                     {"Home", Key::kHome},
+                                                                     {"End", Key::kEnd},
+                                                                     {"Left", Key::kLeft},
+                                                                     {"Right", Key::kRight}}};
+
 struct Malformed {
   std::string reason;
 };
@@ -105,7 +112,7 @@ class LineParser {
       if (tokens_.size() != 3 && tokens_.size() != 4)
         throw Malformed{"key takes a key and a count"};
       const int count = tokens_.size() == 4 ? static_cast<int>(Number(Word(3), 1, 100000)) : 1;
-      return Press{target, KeyNamed(Word(2)), count};
+      return Press{target, KeyOrFault(Word(2)), count};
     }
     if (verb == "close") {
       Arity(2);
@@ -166,7 +173,8 @@ class LineParser {
     Arity(3);
     auto [target, property] = PropertyOf(what);
     const std::string& value = Word(2);
-    if (property == "Visible" || property == "Enabled" || property == "Created") {
+    if (property == "Visible" || property == "Enabled" || property == "Created" ||
+        property == "Value") {
       if (value != "true" && value != "false") throw Malformed{"expected true or false"};
     } else if (property != "Caption" && property != "Text" && property != "Picture") {
       Number(value, -2'000'000'000, 2'000'000'000);
@@ -233,17 +241,8 @@ class LineParser {
     return {ControlIn(FormNamed(parts[0]), parts[1], name), parts[2]};
   }
 
-  static Key KeyNamed(const std::string& name) {
-    static constexpr std::array<std::pair<const char*, Key>, 6> kKeys{
-        {{"BackSpace", Key::kBackSpace},
-         {"Delete", Key::kDelete},
-         {"Home", Key::kHome},
-         {"End", Key::kEnd},
-         {"Left", Key::kLeft},
-         {"Right", Key::kRight}}};
-    for (const auto& [key_name, key] : kKeys) {
-      if (name == key_name) return key;
-    }
+  static Key KeyOrFault(const std::string& name) {
+    if (const auto key = KeyNamed(name)) return *key;
     throw Malformed{"unknown key \"" + name + "\""};
   }
 
@@ -252,6 +251,20 @@ class LineParser {
 };
 
 }  // namespace
+
+std::string_view KeyName(Key key) {
+  for (const auto& [name, named] : kKeyNames) {
+    if (named == key) return name;
+  }
+  return "";
+}
+
+std::optional<Key> KeyNamed(std::string_view name) {
+  for (const auto& [key_name, key] : kKeyNames) {
+    if (name == key_name) return key;
+  }
+  return std::nullopt;
+}
 
 ParseResult Parse(const std::string& file, std::string_view text, const Project& project) {
   Script script{file, {}};

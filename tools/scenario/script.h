@@ -6,12 +6,15 @@
 #include <variant>
 #include <vector>
 
-#include "shell/project.h"
+#include "shell/description.h"
 
 // A scenario is what a player does and what they should see, one step a line.
 namespace avtosalon::scenario {
 
 enum class Key { kBackSpace, kDelete, kHome, kEnd, kLeft, kRight };
+// "BackSpace", "Delete", "Home", "End", "Left", "Right": one table for reading and writing.
+std::string_view KeyName(Key key);
+std::optional<Key> KeyNamed(std::string_view name);
 
 // A control named FORM.CONTROL, found in the project's design.
 struct Target {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <any>
 #include <optional>
 #include <string>
 #include <vector>
@@ -8,7 +9,8 @@
 
 namespace avtosalon {
 
-class Runtime;
+class Program;
+class Resolver;
 
 // A control as the window's control table draws it when the window is created.
 struct ControlSpec {
@@ -26,7 +28,6 @@ struct ControlSpec {
   bool visible = true;
   bool enabled = true;
   bool auto_size = false;  // labels that size themselves to their caption
-  bool graphical = false;  // buttons that show their background colour
   std::string picture;     // name of a picture resource
   int interval = 0;        // timers, in milliseconds
   // What a screen reader calls the control; empty: its caption.
@@ -44,7 +45,9 @@ struct FormSpec {
   std::vector<ControlSpec> controls;
 };
 
-using Handler = void (*)(Runtime&);
+using Handler = void (*)(Program&);
+// Finds the window's named control handles once, when the window is created.
+using HandleFinder = std::any (*)(const Resolver&);
 
 struct Binding {
   std::string control;  // empty: the window's own event (Load)
@@ -57,6 +60,7 @@ struct FormDescription {
   std::vector<Binding> bindings;
   // The close box does what a click on this control does; empty: it ends the program.
   std::string close_as;
+  HandleFinder handles = nullptr;
 };
 
 // Everything the runtime needs to run the game: windows in order, the first is the start-up window.
