@@ -149,11 +149,12 @@ class Session {
     return `section[data-name="${form}"] [data-name="${control}"]`;
   }
 
+  // As the other hosts' players do, the box takes the focus with its caret where it was left;
+  // the page tells the game of the focus as it would of a click.
   async focusBox(form, control) {
-    const selector = this.controlSelector(form, control);
-    if (await this.evaluate(`document.activeElement === document.querySelector(${JSON.stringify(selector)})`)) return;
-    const at = await this.center(selector, -1);
-    await this.mouse(at.right, at.y);
+    const selector = JSON.stringify(this.controlSelector(form, control));
+    await this.evaluate(`{ const box = document.querySelector(${selector});
+                           if (document.activeElement !== box) box.focus(); }`);
   }
 
   // --- Steps --------------------------------------------------------------------
