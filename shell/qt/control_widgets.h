@@ -48,6 +48,12 @@ class ControlWidget : public Base {
     }
     Base::keyPressEvent(event);
   }
+  // Qt hands the focus on by itself when the widget that has it is hidden or disabled; where
+  // it goes is the game's to say, once the handler that did so has run.
+  bool focusNextPrevChild(bool next) override {
+    if (!this->isVisible() || !this->isEnabled()) return true;
+    return Base::focusNextPrevChild(next);
+  }
 
   Site site_;
 };
