@@ -4,7 +4,6 @@
 
 #include <array>
 #include <cfloat>
-#include <charconv>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -12,8 +11,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <system_error>
 
+#include "game/exact_decimal.h"
 #include "game/numeric_text.h"
 
 // Text to number: one scanner serves every reading.
@@ -42,7 +41,7 @@ bool IsDigit(char c) { return static_cast<unsigned char>(c - '0') < 10; }
 // A number as far as the text fits the pattern. Its value is
 // (mantissa + s) * 10^exponent10 with s = 0, or 0 < s < 1 when sticky.
 struct ScannedNumber {
-  const char* number_begin = nullptr;  // just after the sign: what from_chars may see
+  const char* number_begin = nullptr;  // just after the sign
   const char* number_end = nullptr;    // also where the scan stopped
   bool negative = false;
   bool any_digit = false;
@@ -50,6 +49,7 @@ struct ScannedNumber {
   int kept = 0;  // significant digits in mantissa
   std::uint64_t mantissa = 0;
   std::int64_t exponent10 = 0;
+  std::int64_t written_exponent = 0;  // the value after "E"
 };
 
 // Works on locals and stores the result once: writing the fields piecemeal and
@@ -66,6 +66,7 @@ void Scan(const char* p, const char* end, ScannedNumber& out) noexcept {
   int kept = 0;
   bool sticky = false;
   std::int64_t exponent10 = 0;
+  std::int64_t written_exponent = 0;
   for (; p != end && IsDigit(*p); ++p) {
     const auto d = static_cast<unsigned>(*p - '0');
     if (kept < kKeptDigits) {
@@ -104,11 +105,13 @@ void Scan(const char* p, const char* end, ScannedNumber& out) noexcept {
       for (; q != end && IsDigit(*q); ++q) {
         if (exponent < kExponentCap) exponent = exponent * 10 + (*q - '0');
       }
-      exponent10 += exponent_negative ? -exponent : exponent;
+      written_exponent = exponent_negative ? -exponent : exponent;
+      exponent10 += written_exponent;
       p = q;
     }
   }
-  out = ScannedNumber{number_begin, p, negative, any_digit, sticky, kept, mantissa, exponent10};
+  out = ScannedNumber{number_begin, p,        negative,   any_digit,       sticky,
+                      kept,         mantissa, exponent10, written_exponent};
 }
 
 // The whole text must be one number with nothing but blanks around it.
@@ -119,6 +122,34 @@ bool ScanWhole(std::string_view text, ScannedNumber& out) noexcept {
   const char* p = out.number_end;
   while (p != end && *p == ' ') ++p;
   return p == end;
+}
+
+// The scanned magnitude to the last digit, read again from the text.
+double ExactMagnitude(const ScannedNumber& s) {
+  std::array<char, kMaxSignificantDigits + 1> digits;
+  std::size_t count = 0;
+  std::int64_t exponent = s.written_exponent;
+  bool in_fraction = false;
+  bool cut_nonzero = false;
+  for (const char* p = s.number_begin; p != s.number_end && *p != 'e' && *p != 'E'; ++p) {
+    if (*p == '.') {
+      in_fraction = true;
+      continue;
+    }
+    exponent -= in_fraction;
+    if (count == 0 && *p == '0') continue;
+    if (count < kMaxSignificantDigits) {
+      digits[count++] = *p;
+    } else {
+      cut_nonzero |= *p != '0';
+      ++exponent;
+    }
+  }
+  if (cut_nonzero) {
+    digits[count++] = '1';
+    --exponent;
+  }
+  return DecimalToDouble(std::string_view(digits.data(), count), exponent);
 }
 
 // The nearest double to the scanned number; false when its magnitude is beyond
@@ -137,15 +168,8 @@ bool NearestDouble(const ScannedNumber& s, double& value) noexcept {
       magnitude *= kExactPow10[s.exponent10];
     }
   } else {
-    const auto [ptr, ec] = std::from_chars(s.number_begin, s.number_end, magnitude);
-    if (ec == std::errc::result_out_of_range) {
-      // The scanned magnitude tells overflow from underflow: 10^(kept + exponent10)
-      // bounds it from above within one decade.
-      if (s.kept + s.exponent10 > 0) return false;
-      magnitude = 0;
-    } else if (ec != std::errc() || ptr != s.number_end) {
-      return false;  // not reached: the scan admits only what from_chars reads
-    }
+    magnitude = ExactMagnitude(s);
+    if (std::isinf(magnitude)) return false;
   }
   value = s.negative ? -magnitude : magnitude;
   return true;

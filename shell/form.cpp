@@ -79,7 +79,8 @@ std::vector<int> Form::TabOrder() const {
   for (int i = 0; i < static_cast<int>(controls_.size()); ++i) {
     if (CanFocus(i)) order.push_back(i);
   }
-  std::ranges::sort(order, {}, [this](int i) { return At(i).spec->tab_index; });
+  std::stable_sort(order.begin(), order.end(),
+                   [this](int a, int b) { return At(a).spec->tab_index < At(b).spec->tab_index; });
   return order;
 }
 

@@ -146,8 +146,8 @@ void Runtime::SettleFocus() {
     if (!form->FocusPending() && form->Focus() >= 0) {
       // A control that lost the focus hands it on along the tab order.
       const int lost = form->At(form->Focus()).spec->tab_index;
-      const auto after =
-          std::ranges::find_if(order, [&](int i) { return form->At(i).spec->tab_index > lost; });
+      const auto after = std::find_if(order.begin(), order.end(),
+                                      [&](int i) { return form->At(i).spec->tab_index > lost; });
       if (after != order.end()) next = *after;
     }
     form->SetFocusPending(false);

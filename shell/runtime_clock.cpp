@@ -7,6 +7,11 @@
 #include "shell/runtime.h"
 
 namespace avtosalon {
+namespace {
+
+constexpr auto kEarlierDue = [](const auto& a, const auto& b) { return a.second < b.second; };
+
+}  // namespace
 
 void Runtime::ScheduleTimer(const Form& form, int control) {
   const Control& c = form.At(control);
@@ -21,15 +26,14 @@ void Runtime::ScheduleTimer(const Form& form, int control) {
 
 std::optional<std::int64_t> Runtime::NextDue() const {
   if (due_.empty()) return std::nullopt;
-  return std::ranges::min_element(due_, {}, [](const auto& e) { return e.second; })->second;
+  return std::min_element(due_.begin(), due_.end(), kEarlierDue)->second;
 }
 
 void Runtime::AdvanceClockTo(std::int64_t now) {
   const std::int64_t target = std::max(now_, now);
   while (!ended_ && !due_.empty()) {
     // std::map orders by window, then control, so ties go in creation order.
-    const auto earliest =
-        std::ranges::min_element(due_, {}, [](const auto& e) { return e.second; });
+    const auto earliest = std::min_element(due_.begin(), due_.end(), kEarlierDue);
     if (earliest->second > target) break;
     const auto [form_index, control] = earliest->first;
     now_ = earliest->second;

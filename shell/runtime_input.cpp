@@ -55,7 +55,7 @@ bool Runtime::Tab(Form& form, bool backwards) {
   if (!form.Visible()) return false;
   const auto order = form.TabOrder();
   if (order.empty()) return false;
-  auto at = std::ranges::find(order, form.Focus());
+  auto at = std::find(order.begin(), order.end(), form.Focus());
   std::ptrdiff_t next = 0;
   if (at != order.end()) {
     const auto size = static_cast<std::ptrdiff_t>(order.size());
@@ -169,7 +169,7 @@ bool Runtime::ChooseNeighbour(Form& form, int option, bool backwards) {
       group.push_back(i);
     }
   }
-  const auto at = std::ranges::find(group, option);
+  const auto at = std::find(group.begin(), group.end(), option);
   if (at == group.end()) return true;
   const auto size = static_cast<std::ptrdiff_t>(group.size());
   const std::ptrdiff_t next = ((at - group.begin()) + (backwards ? size - 1 : 1)) % size;

@@ -2,7 +2,10 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// avtosalon-scenario [--gui] FILE...: plays each scenario from a fresh start of the game.
+// avtosalon-scenario [--gui | --web] FILE...: plays each scenario from a fresh start of the game.
+#include <unistd.h>
+
+#include <cstdlib>
 #include <iostream>
 #include <memory>
 #include <string_view>
@@ -15,17 +18,34 @@
 
 namespace {
 
+// The web page runs in Chromium, driven by the DevTools protocol from node: the
+// player there reads the same files and checks what the page shows.
+int PlayInBrowser(const std::vector<std::string>& files) {
+  const char* page = std::getenv("AVTOSALON_WEB_PAGE");
+  std::vector<std::string> words = {"node", AVTOSALON_WEB_PLAYER,
+                                    page ? page : AVTOSALON_WEB_DEFAULT_PAGE};
+  words.insert(words.end(), files.begin(), files.end());
+  std::vector<char*> arguments;
+  for (std::string& word : words) arguments.push_back(word.data());
+  arguments.push_back(nullptr);
+  execvp("node", arguments.data());
+  std::cerr << "avtosalon-scenario: cannot run node for --web\n";
+  return 2;
+}
+
 constexpr const char* kUsage =
-    "usage: avtosalon-scenario [--gui] FILE...\n"
-    "Plays each scenario FILE from a fresh start of the game, headless or, with --gui, in\n"
-    "real windows, and reports every check that did not hold. Exit status: 0 when every\n"
-    "check held, 1 when one did not, 2 when a file cannot be read.\n";
+    "usage: avtosalon-scenario [--gui | --web] FILE...\n"
+    "Plays each scenario FILE from a fresh start of the game, headless, with --gui in real\n"
+    "windows or with --web in the web page (node and Chromium), and reports every check\n"
+    "that did not hold. Exit status: 0 when every check held, 1 when one did not, 2 when a\n"
+    "file cannot be read.\n";
 
 }  // namespace
 
 int main(int argc, char** argv) {
   using namespace avtosalon;
   bool gui = false;
+  bool web = false;
   std::vector<std::string> files;
   for (int i = 1; i < argc; ++i) {
     const std::string_view argument = argv[i];
@@ -35,6 +55,8 @@ int main(int argc, char** argv) {
     }
     if (argument == "--gui") {
       gui = true;
+    } else if (argument == "--web") {
+      web = true;
     } else {
       files.emplace_back(argument);
     }
@@ -43,6 +65,7 @@ int main(int argc, char** argv) {
     std::cerr << kUsage;
     return 2;
   }
+  if (web) return PlayInBrowser(files);
 
   std::vector<scenario::Script> scripts;
   for (const std::string& file : files) {

@@ -6,15 +6,14 @@
 
 #include <bit>
 #include <cfloat>
-#include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <limits>
 #include <optional>
 #include <ostream>
 #include <random>
 #include <string>
-#include <system_error>
 #include <vector>
 
 #include "game/numeric_text.h"
@@ -282,7 +281,7 @@ TEST(ReadDouble, ReadsThousandsOfDigitsExactly) {
   }
 }
 
-TEST(ReadDouble, AgreesWithFromCharsOnRandomTexts) {
+TEST(ReadDouble, AgreesWithTheCLibraryOnRandomTexts) {
   std::mt19937_64 random(4711);
   std::uniform_int_distribution<int> length(1, 22);
   std::uniform_int_distribution<int> digit(0, 9);
@@ -303,8 +302,8 @@ TEST(ReadDouble, AgreesWithFromCharsOnRandomTexts) {
       text += (i % 2 == 0 ? "e" : "E") +
               std::to_string(i % 3 == 1 ? small_exponent(random) : large_exponent(random));
     }
-    double expected = 0;
-    ASSERT_EQ(std::from_chars(text.data(), text.data() + text.size(), expected).ec, std::errc());
+    // The C library's reading is exact too, in glibc and in musl.
+    const double expected = std::strtod(text.c_str(), nullptr);
     ExpectReading(text, ReadDouble(text), Outcome<double>{expected});
     ExpectReading(text, ReadDouble("  +" + text.substr(text[0] == '-') + " "),
                   Outcome<double>{text[0] == '-' ? -expected : expected});

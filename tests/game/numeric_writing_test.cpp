@@ -8,6 +8,8 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <limits>
 #include <optional>
 #include <ostream>
@@ -28,15 +30,13 @@ namespace avtosalon {
 namespace {
 
 // x rounded to 15 significant digits, found by a different route than the
-// one under test: fixed-precision formatting, then reading back. nullopt when
+// one under test: the C library's formatting, then its reading. nullopt when
 // the rounding leaves the double range.
 std::optional<double> RoundedTo15Digits(double x) {
   char buffer[64];
-  const auto written =
-      std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::scientific, 14);
-  double rounded = 0;
-  const auto read = std::from_chars(buffer, written.ptr, rounded);
-  if (read.ec != std::errc()) return std::nullopt;
+  std::snprintf(buffer, sizeof buffer, "%.14e", x);
+  const double rounded = std::strtod(buffer, nullptr);
+  if (std::isinf(rounded)) return std::nullopt;
   return rounded;
 }
 

@@ -164,7 +164,7 @@ class LineParser {
       Arity(3);
       static constexpr std::array kKinds{"TypeMismatch", "Overflow", "FloatingPointFault",
                                          "CallFailure"};
-      if (std::ranges::find(kKinds, Word(2)) == kKinds.end()) {
+      if (std::find(kKinds.begin(), kKinds.end(), Word(2)) == kKinds.end()) {
         throw Malformed{"unknown failure kind \"" + Word(2) + "\""};
       }
       return ExpectFatal{Word(2)};
@@ -239,7 +239,7 @@ class LineParser {
     static constexpr std::array kProperties{"Caption",   "Text",    "Visible",  "Enabled",
                                             "ListIndex", "Picture", "Interval", "Left",
                                             "Top",       "Width",   "Height"};
-    if (std::ranges::find(kProperties, parts[2]) == kProperties.end()) {
+    if (std::find(kProperties.begin(), kProperties.end(), parts[2]) == kProperties.end()) {
       throw Malformed{"unknown property \"" + name + "\""};
     }
     return {ControlIn(FormNamed(parts[0]), parts[1], name), parts[2]};
