@@ -10,14 +10,15 @@
 #include <string>
 
 #include "forms/project.h"
+#include "tools/scenario/script_writer.h"
 
 namespace avtosalon::random_play {
 namespace {
 
-// A host that loses every paste into the deposit box, and otherwise plays headless.
-class LosesDepositPastes final : public scenario::Driver {
+// Plays headless; the hosts below change one thing about that.
+class HeadlessLike : public scenario::Driver {
  public:
-  explicit LosesDepositPastes(const Project& project) : inner_(project) {}
+  explicit HeadlessLike(const Project& project) : inner_(project) {}
   void Start(std::function<void(const HostEvent&)> observer) override {
     inner_.Start(std::move(observer));
   }
@@ -31,7 +32,7 @@ class LosesDepositPastes final : public scenario::Driver {
     inner_.Press(form, box, key);
   }
   void Paste(const Form& form, int box, std::string_view text) override {
-    if (form.Name() != "Form1") inner_.Paste(form, box, text);
+    inner_.Paste(form, box, text);
   }
   void Close(const Form& form) override { inner_.Close(form); }
   void Wait(long long milliseconds) override { inner_.Wait(milliseconds); }
@@ -39,8 +40,37 @@ class LosesDepositPastes final : public scenario::Driver {
   int Focus(const Form& form) override { return inner_.Focus(form); }
   scenario::ShownState State() override { return inner_.State(); }
 
- private:
+ protected:
   scenario::HeadlessDriver inner_;
+};
+
+class LosesDepositPastes final : public HeadlessLike {
+ public:
+  using HeadlessLike::HeadlessLike;
+  void Paste(const Form& form, int box, std::string_view text) override {
+    if (form.Name() != "Form1") inner_.Paste(form, box, text);
+  }
+};
+
+// A click in a text box puts the caret in the middle of its text, as a pointer there would.
+class ClicksMidText final : public HeadlessLike {
+ public:
+  using HeadlessLike::HeadlessLike;
+  void Click(const Form& form, int control) override {
+    inner_.Click(form, control);
+    if (form.At(control).Kind() == ControlKind::kTextBox) {
+      inner_.PlaceCaret(form, control, static_cast<int>(form.At(control).caption.size() / 2));
+    }
+  }
+};
+
+// Home leaves the caret where it was.
+class IgnoresHome final : public HeadlessLike {
+ public:
+  using HeadlessLike::HeadlessLike;
+  void Press(const Form& form, int box, scenario::Key key) override {
+    if (key != scenario::Key::kHome) inner_.Press(form, box, key);
+  }
 };
 
 RunOptions Options(long long seeds, long long steps) {
@@ -70,6 +100,41 @@ TEST(CompareHosts, ADifferenceShrinksToTheStepsThatShowIt) {
   ASSERT_NE(paste, nullptr) << found.scenario;
   EXPECT_EQ(paste->target.name, "Form1.Text1");
   EXPECT_NE(found.scenario.find("paste Form1.Text1"), std::string::npos);
+}
+
+int DepositBox() {
+  const auto& controls = GameProject().forms[0].spec.controls;
+  for (int i = 0; i < static_cast<int>(controls.size()); ++i) {
+    if (controls[static_cast<std::size_t>(i)].name == "Text1") return i;
+  }
+  return -1;
+}
+
+// Steps on the deposit box, then what the comparison says of a host that differs as given.
+template <typename Other>
+std::optional<HostDifference> AfterDepositSteps(std::initializer_list<scenario::Action> steps) {
+  const Project& project = GameProject();
+  Lockstep pair(project, [](const Project& p) { return std::make_unique<Other>(p); });
+  for (const scenario::Action& step : steps) {
+    pair.Do(step);
+    if (auto difference = pair.Differs()) return difference;
+  }
+  return std::nullopt;
+}
+
+TEST(CompareHosts, TheCaretIsComparedExceptWhereAClickPutsIt) {
+  const scenario::Target box = scenario::TargetOf(GameProject(), 0, DepositBox());
+  const scenario::Action paste = scenario::Paste{box, "123456"};
+  const scenario::Action click = scenario::Click{box};
+  const scenario::Action type = scenario::Type{box, "9"};
+  const scenario::Action home = scenario::Press{box, scenario::Key::kHome};
+
+  const auto clicked = AfterDepositSteps<ClicksMidText>({paste, click, type});
+  EXPECT_FALSE(clicked.has_value())
+      << clicked->key << ": " << clicked->headless << " against " << clicked->other;
+  const auto difference = AfterDepositSteps<IgnoresHome>({paste, home, type});
+  ASSERT_TRUE(difference.has_value());
+  EXPECT_EQ(difference->key, "Form1.Text1.Caret");
 }
 
 TEST(CompareHosts, OnlyTheSizesOfSelfSizingLabelsAndOfImagesMayDiffer) {

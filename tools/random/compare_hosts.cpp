@@ -6,11 +6,12 @@
 
 #include <algorithm>
 #include <set>
+#include <variant>
 
 #include "tools/random/random_player.h"
-#include "tools/scenario/script_writer.h"
 #include "tools/random/shrink.h"
 #include "tools/random/take.h"
+#include "tools/scenario/script_writer.h"
 
 namespace avtosalon::random_play {
 namespace {
@@ -96,6 +97,25 @@ Lockstep::Lockstep(const Project& project, const DriverFactory& other)
 void Lockstep::Do(const scenario::Action& step) {
   TakeStep(headless_, step);
   TakeStep(*other_, step);
+  if (const auto* click = std::get_if<scenario::Click>(&step)) CarryCaret(click->target);
+}
+
+// Where a click puts the caret in a text box depends on the pointer's place and on real font
+// widths, and the headless host has neither: it takes the caret the other host's click gave.
+// Everything that follows from that caret is compared as usual.
+void Lockstep::CarryCaret(const scenario::Target& clicked) {
+  const Form* form = headless_.Game().FormAt(clicked.form);
+  if (!form || clicked.control < 0 || !form->Reachable(clicked.control) ||
+      form->At(clicked.control).Kind() != ControlKind::kTextBox) {
+    return;
+  }
+  for (const scenario::ShownEntry& entry : other_->State()) {
+    if (entry.form == clicked.form && entry.control == clicked.control &&
+        entry.property == "Caret") {
+      headless_.PlaceCaret(*form, clicked.control, std::stoi(entry.value));
+      return;
+    }
+  }
 }
 
 std::optional<HostDifference> Lockstep::Differs() {
@@ -198,15 +218,15 @@ CompareResult CompareSeeds(const Project& project, const RunOptions& options,
           shown = replay.Differs();
         }
       }
-      found->scenario =
-          scenario::ScenarioText(project, found->steps,
-                       {"avtosalon-random --compare-hosts --first-seed " + std::to_string(seed) +
-                            " --seeds 1 --steps " + std::to_string(options.steps) + ": game " +
-                            std::to_string(game) + ", step " + std::to_string(found->step),
-                        "the hosts differ on " + shown.value_or(*difference).key,
-                        "shrunk from " + std::to_string(found->step) + " steps to " +
-                            std::to_string(found->steps.size())},
-                       Closing(project, shown.value_or(*difference)));
+      found->scenario = scenario::ScenarioText(
+          project, found->steps,
+          {"avtosalon-random --compare-hosts --first-seed " + std::to_string(seed) +
+               " --seeds 1 --steps " + std::to_string(options.steps) + ": game " +
+               std::to_string(game) + ", step " + std::to_string(found->step),
+           "the hosts differ on " + shown.value_or(*difference).key,
+           "shrunk from " + std::to_string(found->step) + " steps to " +
+               std::to_string(found->steps.size())},
+          Closing(project, shown.value_or(*difference)));
     }
     result.steps += played;
     if (found) result.differences.push_back(std::move(*found));

@@ -21,6 +21,7 @@ namespace avtosalon::random_play {
 using DriverFactory = std::function<std::unique_ptr<scenario::Driver>(const Project&)>;
 
 // Where the hosts differ on purpose; every other entry of what the player sees must agree.
+// A click in a text box also places the caret differently on purpose (see Lockstep::Do).
 bool IntendedDifference(const Project& project, const std::string& key);
 
 // The first entry, in key order, on which the hosts disagree.
@@ -43,6 +44,8 @@ class Lockstep {
   const Runtime& Game() { return headless_.Game(); }
 
  private:
+  void CarryCaret(const scenario::Target& clicked);
+
   const Project& project_;
   scenario::HeadlessDriver headless_;
   std::unique_ptr<scenario::Driver> other_;

@@ -46,6 +46,10 @@ ShownState HeadlessDriver::State() {
   return RuntimeState(runtime_, [](const Form& form) { return form.Focus(); });
 }
 
+void HeadlessDriver::PlaceCaret(const Form& form, int box, int caret) {
+  runtime_.Edit(form.Index(), box, form.At(box).caption, caret);
+}
+
 void HeadlessDriver::Wait(long long milliseconds) {
   runtime_.AdvanceClockTo(runtime_.Clock() + milliseconds);
 }

@@ -29,6 +29,8 @@ class HeadlessDriver final : public Driver {
   std::optional<std::string> Snap(const std::string&) override { return std::nullopt; }
   int Focus(const Form& form) override { return form.Focus(); }
   ShownState State() override;
+  // Puts the caret where another host's pointer put it; caret in bytes of the box's text.
+  void PlaceCaret(const Form& form, int box, int caret);
 
  private:
   HeadlessHost host_;

@@ -99,6 +99,11 @@ std::optional<std::string> ReadWidget(const QWidget& widget, std::string_view pr
   if (property == "Text") {
     if (const auto* box = qobject_cast<const QLineEdit*>(&widget)) return box->text().toStdString();
   }
+  if (property == "Caret") {
+    if (const auto* box = qobject_cast<const QLineEdit*>(&widget)) {
+      return std::to_string(box->text().left(box->cursorPosition()).toUtf8().size());
+    }
+  }
   if (property == "ListIndex") {
     if (const auto* list = qobject_cast<const QListWidget*>(&widget)) {
       const QModelIndexList selected = list->selectionModel()->selectedRows();

@@ -29,6 +29,7 @@ void AddControl(ShownState& state, const Form& form, int index, const PropertyRe
   switch (c.Kind()) {
     case ControlKind::kTextBox:
       put("Text", [&] { return c.caption; });
+      put("Caret", [&] { return std::to_string(c.caret); });
       break;
     case ControlKind::kLabel:
     case ControlKind::kCommandButton:
