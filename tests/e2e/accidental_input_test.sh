@@ -25,7 +25,7 @@ double_click() { xdotool mousemove --window "$1" "$2" "$3" click --repeat 2 --de
 still_running() { sleep 1; alive "$GAME_PID" || fail "$1 ended the game"; }
 
 start_x
-start_game "$game"
+start_game "$game" C.UTF-8
 answer_box "Запомните!" 6
 answer_box "Предупреждение." 3
 main=$(window "^Form1" 3) || exit 1

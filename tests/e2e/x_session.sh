@@ -4,6 +4,7 @@
 
 # Sourced by the end-to-end tests: a private X server, the real game on it, and the helpers
 # that play it as a player would. Sets GAME_PID; exits 77 when Xvfb or xdotool is missing.
+# A test may redefine on_window to check each window that answer_box finds.
 
 for tool in Xvfb xdotool; do
   if ! command -v "$tool" >/dev/null; then
@@ -64,11 +65,23 @@ start_x() {
   echo "Xvfb on :$display"
 }
 
-# The game, on a locale of its own rather than the caller's.
+# The game in an environment of its own, whatever the caller has: on the given locale (LC_ALL),
+# or on none, as on a machine with no locale configured.
 start_game() {
-  LANG=C.UTF-8 LC_ALL=C.UTF-8 XDG_RUNTIME_DIR=$work QT_QPA_PLATFORM=xcb "$1" >"$work/game.log" 2>&1 &
+  local game=$1 locale=${2:-} name
+  mkdir -m 700 "$work/runtime"
+  local environment=(PATH=/usr/bin:/bin HOME="$work" DISPLAY="$DISPLAY"
+    XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb)
+  [ -n "$locale" ] && environment+=(LC_ALL="$locale")
+  # A sanitizer build reads its settings (the leak suppressions) from these.
+  for name in ASAN_OPTIONS LSAN_OPTIONS UBSAN_OPTIONS; do
+    [ -n "${!name:-}" ] && environment+=("$name=${!name}")
+  done
+  env -i "${environment[@]}" "$game" >"$work/game.log" 2>&1 &
   GAME_PID=$!
 }
+
+on_window() { :; }
 
 # Waits for a visible window whose title matches, and prints its id.
 window() {
@@ -87,6 +100,7 @@ gone() { ! xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
 answer_box() {
   local title=$1 seconds=$2 box
   box=$(window "$title" "$seconds") || exit 1
+  on_window "$box" "$title"
   poll 2 focused "$box" || fail "\"$title\" did not take the keyboard focus"
   xdotool key Return
   poll 2 gone "$title" || fail "Enter did not close \"$title\""
