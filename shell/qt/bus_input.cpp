@@ -16,6 +16,9 @@ template <typename... Ts>
 struct Overloaded : Ts... {
   using Ts::operator()...;
 };
+// Clang 14 does not deduce an aggregate's arguments by itself.
+template <typename... Ts>
+Overloaded(Ts...) -> Overloaded<Ts...>;
 
 }  // namespace
 
