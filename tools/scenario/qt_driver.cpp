@@ -256,9 +256,20 @@ class QtDriver final : public Driver {
   QTimer watcher_;
 };
 
+QtMessageHandler qt_default_handler = nullptr;
+
+// The offscreen platform says it cannot pass size hints on every window it shows: a million
+// lines of that would hide anything worth reading in a long run.
+void QuietOffscreen(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (message == QLatin1String("This plugin does not support propagateSizeHints()")) return;
+  qt_default_handler(type, context, message);
+}
+
 }  // namespace
 
-QtSession::QtSession(int& argc, char** argv) : app_(std::make_unique<QApplication>(argc, argv)) {
+QtSession::QtSession(int& argc, char** argv) {
+  qt_default_handler = qInstallMessageHandler(QuietOffscreen);
+  app_ = std::make_unique<QApplication>(argc, argv);
   qt::ConfigureApplication(*app_);
 }
 
