@@ -11,8 +11,7 @@
 const fs = require('fs');
 const os = require('os');
 const path = require('path');
-const CDP = require('chrome-remote-interface');
-const {launch, stop} = require('./browser');
+const {launch, newPage, stop} = require('./browser');
 
 // Notes when the first box enters the page, in ms since navigation began.
 const kWatch = `new MutationObserver((changes, observer) => {
@@ -30,9 +29,8 @@ function barePage(size) {
   return page.replace('<!--PAD-->', `<!--${'x'.repeat(Math.max(0, size - page.length))}-->`);
 }
 
-async function firstBox(port, url) {
-  const target = await CDP.New({port});
-  const client = await CDP({port, target});
+async function firstBox(browser, url) {
+  const client = await newPage(browser);
   try {
     await client.Page.enable();
     await client.Page.addScriptToEvaluateOnNewDocument({source: kWatch});
@@ -45,7 +43,6 @@ async function firstBox(port, url) {
     throw new Error(`no box in ${url}`);
   } finally {
     await client.close();
-    await CDP.Close({port, id: target.id});
   }
 }
 
@@ -62,8 +59,8 @@ async function main() {
   const base = [];
   try {
     for (let i = 0; i < runs; ++i) {
-      game.push(await firstBox(browser.port, 'file://' + page));
-      base.push(await firstBox(browser.port, 'file://' + bare));
+      game.push(await firstBox(browser, 'file://' + page));
+      base.push(await firstBox(browser, 'file://' + bare));
     }
   } finally {
     await stop(browser);

@@ -13,8 +13,7 @@ const fs = require('fs');
 const os = require('os');
 const path = require('path');
 const zlib = require('zlib');
-const CDP = require('chrome-remote-interface');
-const {launch, stop} = require('./browser');
+const {launch, newPage, stop} = require('./browser');
 
 // --- Scenario files ---------------------------------------------------------------
 
@@ -396,24 +395,22 @@ async function main() {
     process.exit(2);
   }
   const url = 'file://' + path.resolve(page);
-  const {browser, profile, port} = await launch();
+  const browser = await launch();
   let held = true;
   try {
     for (const file of files) {
-      const target = await CDP.New({port});
-      const client = await CDP({port, target});
+      const page = await newPage(browser);
       try {
-        const session = new Session(client, file, (text) => fs.writeSync(1, text + '\n'));
+        const session = new Session(page, file, (text) => fs.writeSync(1, text + '\n'));
         held = (await session.run(url)) && held;
       } finally {
-        await client.close();
         debug('closing page');
-        await CDP.Close({port, id: target.id});
+        await page.close();
         debug('closed');
       }
     }
   } finally {
-    await stop({browser, profile});
+    await stop(browser);
   }
   process.exit(held ? 0 : 1);
 }
