@@ -416,6 +416,6 @@ async function main() {
 }
 
 main().catch((error) => {
-  console.error(error);
+  console.error(process.env.AVTOSALON_DEBUG ? error : `avtosalon-scenario --web: ${error.message}`);
   process.exit(2);
 });
