@@ -184,53 +184,45 @@ CompareResult CompareSeeds(const Project& project, const RunOptions& options,
                            const DriverFactory& other) {
   const Places places(project);
   CompareResult result;
-  for (long long s = 0; s < options.seeds; ++s) {
-    const std::uint64_t seed = options.first_seed + static_cast<std::uint64_t>(s);
-    SeededChooser chooser(seed);
-    RandomPlayer player(project, places, chooser);
-    long long played = 0;
-    long long game = 0;
-    std::optional<FoundDifference> found;
-    while (played < options.steps && !found) {
-      ++game;
-      ++result.games;
-      Steps steps;
-      // One game at a time: a game's real windows answer any message box that shows.
-      const std::optional<HostDifference> difference =
-          PlayGame(project, other, player, options.steps, played, steps);
-      if (!difference) continue;
-      found = FoundDifference{seed, game, steps.size(), *difference, steps, {}};
-      if (options.shrink) {
-        found->steps = Shrink(
+  PlayEachSeed(project, places, options,
+               [&](std::uint64_t seed, long long game, RandomPlayer& player, long long& played) {
+                 ++result.games;
+                 Steps steps;
+                 // One game at a time: a game's real windows answer any message box that shows.
+                 const std::optional<HostDifference> difference =
+                     PlayGame(project, other, player, options.steps, played, steps);
+                 result.steps += static_cast<long long>(steps.size());
+                 if (!difference) return false;
+                 FoundDifference found{seed, game, steps.size(), *difference, steps, {}};
+                 if (options.shrink) {
+                   found.steps =
+                       Shrink(
                            steps,
                            [&](const Steps& candidate) {
                              return DiffersAfter(project, other, candidate, difference->key);
                            },
                            options.shrink_budget)
                            .steps;
-      }
-      std::optional<HostDifference> shown;
-      {
-        Lockstep replay(project, other);
-        shown = replay.Differs();
-        for (std::size_t i = 0; i < found->steps.size() && !shown; ++i) {
-          replay.Do(found->steps[i]);
-          shown = replay.Differs();
-        }
-      }
-      found->scenario = scenario::ScenarioText(
-          project, found->steps,
-          {"avtosalon-random --compare-hosts --first-seed " + std::to_string(seed) +
-               " --seeds 1 --steps " + std::to_string(options.steps) + ": game " +
-               std::to_string(game) + ", step " + std::to_string(found->step),
-           "the hosts differ on " + shown.value_or(*difference).key,
-           "shrunk from " + std::to_string(found->step) + " steps to " +
-               std::to_string(found->steps.size())},
-          Closing(project, shown.value_or(*difference)));
-    }
-    result.steps += played;
-    if (found) result.differences.push_back(std::move(*found));
-  }
+                 }
+                 std::optional<HostDifference> shown;
+                 {
+                   Lockstep replay(project, other);
+                   shown = replay.Differs();
+                   for (std::size_t i = 0; i < found.steps.size() && !shown; ++i) {
+                     replay.Do(found.steps[i]);
+                     shown = replay.Differs();
+                   }
+                 }
+                 found.scenario = scenario::ScenarioText(
+                     project, found.steps,
+                     {Origin("--compare-hosts ", seed, options, game, found.step),
+                      "the hosts differ on " + shown.value_or(*difference).key,
+                      "shrunk from " + std::to_string(found.step) + " steps to " +
+                          std::to_string(found.steps.size())},
+                     Closing(project, shown.value_or(*difference)));
+                 result.differences.push_back(std::move(found));
+                 return true;
+               });
   return result;
 }
 

@@ -5,7 +5,9 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "tools/random/session.h"
@@ -36,6 +38,22 @@ struct RunResult {
   Tally tally;
   std::vector<FoundFailure> failures;
 };
+
+class RandomPlayer;
+
+// One game of a seed, played with the seed's player; it adds the steps it takes to played and
+// returns true when it found what ends the seed's run.
+using SeedGame = std::function<bool(std::uint64_t seed, long long game, RandomPlayer& player,
+                                    long long& played)>;
+
+// Plays each seed's games one after another until its steps run out or a game ends its run.
+void PlayEachSeed(const Project& project, const Places& places, const RunOptions& options,
+                  const SeedGame& play_game);
+
+// The first line of a found scenario file: the command that plays the seed again
+// ("avtosalon-random" followed by the flags), and the game and step where it was found.
+std::string Origin(std::string_view flags, std::uint64_t seed, const RunOptions& options,
+                   long long game, std::size_t step);
 
 // Plays each seed for its steps; a game that ends is followed by a fresh one. A seed stops at
 // its first failure.
