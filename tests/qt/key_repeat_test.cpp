@@ -15,12 +15,7 @@ class KeyRepeatTest : public RealGame {
  protected:
   // Ten Shevrolets bought, the sales window open on them in «Россия».
   void OpenSalesOfTen() {
-    Click("Form1", "Command1");
-    Select("Form2", "List1", 0);
-    Click("Form2", "Command2");
-    Click("Form2", "Option1");
-    Click("Form2", "Label1");
-    Click("Form2", "Command3");
+    ChooseShevroletInRussia();
     runtime_.Edit(FormIndex("Form2"), runtime_.Handles<form2::Purchase>()->quantity.Index(), "10",
                   2);
     Click("Form2", "Command1");

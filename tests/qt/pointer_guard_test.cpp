@@ -29,12 +29,7 @@ class PointerGuarded : public RealGame {
   }
   void BuyOneUnit(std::int64_t at) {
     now_ = at;
-    Click("Form1", "Command1");
-    Select("Form2", "List1", 0);
-    Click("Form2", "Command2");
-    Click("Form2", "Option1");
-    Click("Form2", "Label1");
-    Click("Form2", "Command3");
+    ChooseShevroletInRussia();
   }
   std::int64_t now_ = 0;
 };

@@ -72,6 +72,15 @@ class RealGame : public ::testing::Test {
     runtime_.Select(FormIndex(form), runtime_.Find(form)->Find(list).value(), item);
     Settle();
   }
+  // From the main window to the purchase window's quantity, for a Shevrolet in «Россия».
+  void ChooseShevroletInRussia() {
+    Click("Form1", "Command1");
+    Select("Form2", "List1", 0);
+    Click("Form2", "Command2");
+    Click("Form2", "Option1");
+    Click("Form2", "Label1");
+    Click("Form2", "Command3");
+  }
 
   QtHost host_;
   Runtime runtime_;
